@@ -1,0 +1,46 @@
+// Shared pieces of the benchmarks.
+//
+// Each operation registers up to three benchmarks under one name:
+//   "<Operation>/rvl"     the library,
+//   "<Operation>/opencv"  the OpenCV equivalent (when built with OpenCV),
+// and sets the bytes it reads and writes per iteration, so that the report
+// can compare its throughput with memcpy of the same number of bytes.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#ifdef RVL_BENCH_WITH_OPENCV
+#include <opencv2/core.hpp>
+#endif
+
+namespace rvlbench {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// Bytes read plus bytes written per call of an operation over the frame.
+inline void set_traffic(benchmark::State& state, std::int64_t bytesPerCall) {
+    state.SetBytesProcessed(state.iterations() * bytesPerCall);
+}
+
+template <class T>
+std::vector<T> random_frame(std::size_t elements, std::uint64_t seed = 1) {
+    std::mt19937_64 rng(seed);
+    std::vector<T> v(elements);
+    for (auto& x : v) {
+        if constexpr (std::is_floating_point_v<T>)
+            x = static_cast<T>(std::uniform_real_distribution<double>(-1000.0, 1000.0)(rng));
+        else
+            x = static_cast<T>(rng());
+    }
+    return v;
+}
+
+}  // namespace rvlbench
+
+#define RVL_BENCH(op) BENCHMARK(op##_rvl)->Name(#op "/rvl")->Unit(benchmark::kMicrosecond)->UseRealTime()
+#define RVL_BENCH_OPENCV(op) BENCHMARK(op##_opencv)->Name(#op "/opencv")->Unit(benchmark::kMicrosecond)->UseRealTime()

@@ -1,0 +1,65 @@
+// Argument validation.
+//
+// Each family validates in a fixed order: pointers, then sizes, then steps,
+// then its own checks; the first failing check decides the status and nothing
+// is written. A family writes its order once as a list:
+//
+//   if (RvlResult st = first_failure({null_check(pSrc, pDst), roi_check(roi),
+//                                     step_check(srcStep, dstStep)}))
+//       return st;
+//
+// The checks are pure, so evaluating them all before picking the first
+// failure costs nothing measurable and keeps the order readable.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "rvl.h"
+
+namespace rvl {
+
+// The first non-zero status of the list, in order; rvlResOk if all pass.
+inline RvlResult first_failure(std::initializer_list<RvlResult> checks) {
+    for (RvlResult st : checks)
+        if (st != rvlResOk) return st;
+    return rvlResOk;
+}
+
+// rvlResNullPointer if any pointer is null.
+template <class... P>
+inline RvlResult null_check(const P*... ptrs) {
+    return ((ptrs == nullptr) || ...) ? rvlResNullPointer : rvlResOk;
+}
+
+// Every plane pointer of a planar argument, after the array itself.
+template <class P>
+inline RvlResult planes_check(const P* const* planes, int count) {
+    if (planes == nullptr) return rvlResNullPointer;
+    for (int i = 0; i < count; ++i)
+        if (planes[i] == nullptr) return rvlResNullPointer;
+    return rvlResOk;
+}
+
+// rvlResBadSize for a width or height below 1.
+inline RvlResult roi_check(RvlSize roi) {
+    return (roi.width < 1 || roi.height < 1) ? rvlResBadSize : rvlResOk;
+}
+inline RvlResult roi_check(RvlSizeL roi) {
+    return (roi.width < 1 || roi.height < 1) ? rvlResBadSize : rvlResOk;
+}
+
+// rvlResBadStep for any step below 1.
+template <class... S>
+inline RvlResult step_check(S... steps) {
+    return ((steps < 1) || ...) ? rvlResBadStep : rvlResOk;
+}
+
+// The own check of a member that forwards to its one-channel twin with the
+// width multiplied by the channel count: it runs before the twin's checks, so
+// a null pointer together with a bad width reports the width.
+inline RvlResult forward_width_check(RvlSize roi) {
+    return roi.width < 1 ? rvlResBadSize : rvlResOk;
+}
+
+}  // namespace rvl
