@@ -9,7 +9,7 @@
 //   };
 //
 // map_row runs it over a row the way every kernel of the library does: single
-// elements until the destination is 16-byte aligned, then 16-byte blocks (two
+// elements until the destination is 16-byte aligned, then 16-byte blocks (four
 // per iteration), then the tail one element at a time. Source and destination
 // may be the same row (in-place forms). Where an element falls makes no
 // difference to its value.
@@ -36,11 +36,15 @@ inline void map_row(const T* src, T* dst, std::size_t n, const Op& op) {
         for (; i + lanes<T> <= n; i += lanes<T>) simd::stream(dst + i, op(simd::loadu(src + i)));
         _mm_sfence();
     } else {
-        for (; i + 2 * lanes<T> <= n; i += 2 * lanes<T>) {
+        for (; i + 4 * lanes<T> <= n; i += 4 * lanes<T>) {
             auto a = op(simd::loadu(src + i));
             auto b = op(simd::loadu(src + i + lanes<T>));
+            auto c = op(simd::loadu(src + i + 2 * lanes<T>));
+            auto d = op(simd::loadu(src + i + 3 * lanes<T>));
             simd::storeu(dst + i, a);
             simd::storeu(dst + i + lanes<T>, b);
+            simd::storeu(dst + i + 2 * lanes<T>, c);
+            simd::storeu(dst + i + 3 * lanes<T>, d);
         }
         for (; i + lanes<T> <= n; i += lanes<T>) simd::storeu(dst + i, op(simd::loadu(src + i)));
     }
