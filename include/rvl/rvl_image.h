@@ -155,6 +155,481 @@ RVL_API void rvliFree(void* ptr);
 /** The library's version record (static; never freed). */
 RVL_API const RvlLibVersion* rvliGetLibVersion(void);
 
+/* ====================================================================== */
+/* Data movement: copy, set, duplicate                                     */
+/* ====================================================================== */
+
+/* Copies are bit-exact; 16u and 16s members are interchangeable. AC4 forms
+ * never write the destination's alpha channel. Checks: null pointers (every
+ * plane pointer, the mask), then the size; steps are not checked. */
+
+/** Copy the ROI, 8u: C1, C3, C4 all channels; AC4 three of four. */
+RVL_API RvlResult rvliCopy_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Copy pixels whose mask byte is non-zero, 8u. */
+RVL_API RvlResult rvliCopy_8u_C1MR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_8u_C3MR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_8u_C4MR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_8u_AC4MR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Channel forms, 8u: C3C1/C4C1 gather the channel pSrc points to; C1C3/C1C4 scatter into the channel pDst points to; C3CR/C4CR copy one channel. */
+RVL_API RvlResult rvliCopy_8u_C3C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C4C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C1C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C1C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C3CR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C4CR(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Interleaved to planes and back, 8u: one step for all planes. */
+RVL_API RvlResult rvliCopy_8u_C3P3R(const Rvl8u* pSrc, int srcStep, Rvl8u* const pDst[3], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C4P4R(const Rvl8u* pSrc, int srcStep, Rvl8u* const pDst[4], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_P3C3R(const Rvl8u* const pSrc[3], int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_P4C4R(const Rvl8u* const pSrc[4], int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Three channels of four and back, 8u: C3AC4 leaves the destination's alpha unwritten. */
+RVL_API RvlResult rvliCopy_8u_AC4C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_8u_C3AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Copy the ROI, 16u: C1, C3, C4 all channels; AC4 three of four. */
+RVL_API RvlResult rvliCopy_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Copy pixels whose mask byte is non-zero, 16u. */
+RVL_API RvlResult rvliCopy_16u_C1MR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16u_C3MR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16u_C4MR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16u_AC4MR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Channel forms, 16u: C3C1/C4C1 gather the channel pSrc points to; C1C3/C1C4 scatter into the channel pDst points to; C3CR/C4CR copy one channel. */
+RVL_API RvlResult rvliCopy_16u_C3C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C4C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C1C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C1C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C3CR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C4CR(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Interleaved to planes and back, 16u: one step for all planes. */
+RVL_API RvlResult rvliCopy_16u_C3P3R(const Rvl16u* pSrc, int srcStep, Rvl16u* const pDst[3], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C4P4R(const Rvl16u* pSrc, int srcStep, Rvl16u* const pDst[4], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_P3C3R(const Rvl16u* const pSrc[3], int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_P4C4R(const Rvl16u* const pSrc[4], int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Three channels of four and back, 16u: C3AC4 leaves the destination's alpha unwritten. */
+RVL_API RvlResult rvliCopy_16u_AC4C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16u_C3AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Copy the ROI, 16s: C1, C3, C4 all channels; AC4 three of four. */
+RVL_API RvlResult rvliCopy_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Copy pixels whose mask byte is non-zero, 16s. */
+RVL_API RvlResult rvliCopy_16s_C1MR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16s_C3MR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16s_C4MR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_16s_AC4MR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Channel forms, 16s: C3C1/C4C1 gather the channel pSrc points to; C1C3/C1C4 scatter into the channel pDst points to; C3CR/C4CR copy one channel. */
+RVL_API RvlResult rvliCopy_16s_C3C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C4C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C1C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C1C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C3CR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C4CR(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Interleaved to planes and back, 16s: one step for all planes. */
+RVL_API RvlResult rvliCopy_16s_C3P3R(const Rvl16s* pSrc, int srcStep, Rvl16s* const pDst[3], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C4P4R(const Rvl16s* pSrc, int srcStep, Rvl16s* const pDst[4], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_P3C3R(const Rvl16s* const pSrc[3], int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_P4C4R(const Rvl16s* const pSrc[4], int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Three channels of four and back, 16s: C3AC4 leaves the destination's alpha unwritten. */
+RVL_API RvlResult rvliCopy_16s_AC4C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_16s_C3AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Copy the ROI, 32s: C1, C3, C4 all channels; AC4 three of four. */
+RVL_API RvlResult rvliCopy_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C3R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C4R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_AC4R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Copy pixels whose mask byte is non-zero, 32s. */
+RVL_API RvlResult rvliCopy_32s_C1MR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32s_C3MR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32s_C4MR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32s_AC4MR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Channel forms, 32s: C3C1/C4C1 gather the channel pSrc points to; C1C3/C1C4 scatter into the channel pDst points to; C3CR/C4CR copy one channel. */
+RVL_API RvlResult rvliCopy_32s_C3C1R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C4C1R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C1C3R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C1C4R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C3CR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C4CR(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Interleaved to planes and back, 32s: one step for all planes. */
+RVL_API RvlResult rvliCopy_32s_C3P3R(const Rvl32s* pSrc, int srcStep, Rvl32s* const pDst[3], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C4P4R(const Rvl32s* pSrc, int srcStep, Rvl32s* const pDst[4], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_P3C3R(const Rvl32s* const pSrc[3], int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_P4C4R(const Rvl32s* const pSrc[4], int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Three channels of four and back, 32s: C3AC4 leaves the destination's alpha unwritten. */
+RVL_API RvlResult rvliCopy_32s_AC4C3R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32s_C3AC4R(const Rvl32s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Copy the ROI, 32f: C1, C3, C4 all channels; AC4 three of four. */
+RVL_API RvlResult rvliCopy_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Copy pixels whose mask byte is non-zero, 32f. */
+RVL_API RvlResult rvliCopy_32f_C1MR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32f_C3MR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32f_C4MR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliCopy_32f_AC4MR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Channel forms, 32f: C3C1/C4C1 gather the channel pSrc points to; C1C3/C1C4 scatter into the channel pDst points to; C3CR/C4CR copy one channel. */
+RVL_API RvlResult rvliCopy_32f_C3C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C4C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C1C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C1C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C3CR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C4CR(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Interleaved to planes and back, 32f: one step for all planes. */
+RVL_API RvlResult rvliCopy_32f_C3P3R(const Rvl32f* pSrc, int srcStep, Rvl32f* const pDst[3], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C4P4R(const Rvl32f* pSrc, int srcStep, Rvl32f* const pDst[4], int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_P3C3R(const Rvl32f* const pSrc[3], int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_P4C4R(const Rvl32f* const pSrc[4], int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Three channels of four and back, 32f: C3AC4 leaves the destination's alpha unwritten. */
+RVL_API RvlResult rvliCopy_32f_AC4C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliCopy_32f_C3AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Copy with 64-bit sizes and steps, 8u; rows longer than 2^30 elements go in pieces. */
+RVL_API RvlResult rvliCopy_8u_C1R_L(const Rvl8u* pSrc, int64_t srcStep, Rvl8u* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_8u_C3R_L(const Rvl8u* pSrc, int64_t srcStep, Rvl8u* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_8u_C4R_L(const Rvl8u* pSrc, int64_t srcStep, Rvl8u* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_8u_AC4R_L(const Rvl8u* pSrc, int64_t srcStep, Rvl8u* pDst, int64_t dstStep, RvlSizeL roiSize);
+/** Copy with 64-bit sizes and steps, 32f; rows longer than 2^30 elements go in pieces. */
+RVL_API RvlResult rvliCopy_32f_C1R_L(const Rvl32f* pSrc, int64_t srcStep, Rvl32f* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_32f_C3R_L(const Rvl32f* pSrc, int64_t srcStep, Rvl32f* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_32f_C4R_L(const Rvl32f* pSrc, int64_t srcStep, Rvl32f* pDst, int64_t dstStep, RvlSizeL roiSize);
+RVL_API RvlResult rvliCopy_32f_AC4R_L(const Rvl32f* pSrc, int64_t srcStep, Rvl32f* pDst, int64_t dstStep, RvlSizeL roiSize);
+/** rvliCopy_8u_C1R; flags bit 0 writes with cache-bypassing stores. */
+RVL_API RvlResult rvliCopyManaged_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int flags);
+
+/** Fill the ROI with a value per channel, 8u (AC4: three values, alpha unwritten). */
+RVL_API RvlResult rvliSet_8u_C1R(Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_8u_C3R(const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_8u_C4R(const Rvl8u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_8u_AC4R(const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Fill the pixels whose mask byte is non-zero, 8u. */
+RVL_API RvlResult rvliSet_8u_C1MR(Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_8u_C3MR(const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_8u_C4MR(const Rvl8u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_8u_AC4MR(const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Fill the channel pDst points to, 8u; other channels untouched. */
+RVL_API RvlResult rvliSet_8u_C3CR(Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_8u_C4CR(Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Fill the ROI with a value per channel, 16u (AC4: three values, alpha unwritten). */
+RVL_API RvlResult rvliSet_16u_C1R(Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16u_C3R(const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16u_C4R(const Rvl16u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16u_AC4R(const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Fill the pixels whose mask byte is non-zero, 16u. */
+RVL_API RvlResult rvliSet_16u_C1MR(Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16u_C3MR(const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16u_C4MR(const Rvl16u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16u_AC4MR(const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Fill the channel pDst points to, 16u; other channels untouched. */
+RVL_API RvlResult rvliSet_16u_C3CR(Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16u_C4CR(Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Fill the ROI with a value per channel, 16s (AC4: three values, alpha unwritten). */
+RVL_API RvlResult rvliSet_16s_C1R(Rvl16s value, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16s_C3R(const Rvl16s value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16s_C4R(const Rvl16s value[4], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16s_AC4R(const Rvl16s value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Fill the pixels whose mask byte is non-zero, 16s. */
+RVL_API RvlResult rvliSet_16s_C1MR(Rvl16s value, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16s_C3MR(const Rvl16s value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16s_C4MR(const Rvl16s value[4], Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_16s_AC4MR(const Rvl16s value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Fill the channel pDst points to, 16s; other channels untouched. */
+RVL_API RvlResult rvliSet_16s_C3CR(Rvl16s value, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_16s_C4CR(Rvl16s value, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Fill the ROI with a value per channel, 32s (AC4: three values, alpha unwritten). */
+RVL_API RvlResult rvliSet_32s_C1R(Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32s_C3R(const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32s_C4R(const Rvl32s value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32s_AC4R(const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Fill the pixels whose mask byte is non-zero, 32s. */
+RVL_API RvlResult rvliSet_32s_C1MR(Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32s_C3MR(const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32s_C4MR(const Rvl32s value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32s_AC4MR(const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Fill the channel pDst points to, 32s; other channels untouched. */
+RVL_API RvlResult rvliSet_32s_C3CR(Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32s_C4CR(Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Fill the ROI with a value per channel, 32f (AC4: three values, alpha unwritten). */
+RVL_API RvlResult rvliSet_32f_C1R(Rvl32f value, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32f_C3R(const Rvl32f value[3], Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32f_C4R(const Rvl32f value[4], Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32f_AC4R(const Rvl32f value[3], Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Fill the pixels whose mask byte is non-zero, 32f. */
+RVL_API RvlResult rvliSet_32f_C1MR(Rvl32f value, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32f_C3MR(const Rvl32f value[3], Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32f_C4MR(const Rvl32f value[4], Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+RVL_API RvlResult rvliSet_32f_AC4MR(const Rvl32f value[3], Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl8u* pMask, int maskStep);
+/** Fill the channel pDst points to, 32f; other channels untouched. */
+RVL_API RvlResult rvliSet_32f_C3CR(Rvl32f value, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSet_32f_C4CR(Rvl32f value, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** One channel written to all three (four) channels, 8u. */
+RVL_API RvlResult rvliDup_8u_C1C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliDup_8u_C1C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+
+/* ====================================================================== */
+/* Data movement: type conversion                                          */
+/* ====================================================================== */
+
+/* Widening and integer-to-float conversions are exact (32s32f and 32u32f
+ * round to nearest even); integer narrowing saturates. Float-to-integer
+ * conversions round by rndMode (0 toward zero, 1 nearest even, anything
+ * else half away from zero) and saturate; NaN gives the destination's
+ * saturated 0x80000000 (0 for unsigned, the minimum for signed types).
+ * Sfs forms compute value * 2^-scaleFactor, rounded by rndMode. Rs forms
+ * turn negative values into 0. Checks: null, size; float sources (not Sfs)
+ * and AC4 forms also check steps. */
+
+/** Convert 8u to 16u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8u16u_C1R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16u_C3R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16u_C4R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Convert 8u to 16s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16s_C3R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16s_C4R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u16s_AC4R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 8u to 32s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8u32s_C1R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32s_C3R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32s_C4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32s_AC4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 8u to 32f: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8u32f_C1R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32f_C3R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32f_C4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8u32f_AC4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Convert 8s to 32s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8s32s_C1R(const Rvl8s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32s_C3R(const Rvl8s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32s_C4R(const Rvl8s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32s_AC4R(const Rvl8s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 8s to 32f: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_8s32f_C1R(const Rvl8s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32f_C3R(const Rvl8s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32f_C4R(const Rvl8s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32f_AC4R(const Rvl8s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16u to 32s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16u32s_C1R(const Rvl16u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32s_C3R(const Rvl16u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32s_C4R(const Rvl16u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32s_AC4R(const Rvl16u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16u to 32f: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32f_C3R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32f_C4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32f_AC4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16u to 8u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16u8u_C1R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u8u_C3R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u8u_C4R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u8u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16s to 32s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16s32s_C1R(const Rvl16s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32s_C3R(const Rvl16s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32s_C4R(const Rvl16s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16s to 32f: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32f_C3R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32f_C4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32f_AC4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Convert 16s to 8u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_16s8u_C1R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s8u_C3R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s8u_C4R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s8u_AC4R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Convert 32s to 8u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32s8u_C1R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8u_C3R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8u_C4R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8u_AC4R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Convert 32s to 8s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32s8s_C1R(const Rvl32s* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8s_C3R(const Rvl32s* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8s_C4R(const Rvl32s* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s8s_AC4R(const Rvl32s* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize);
+/** Convert 32f to 8u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32f8u_C1R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8u_C3R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8u_C4R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8u_AC4R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+/** Convert 32f to 8s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32f8s_C1R(const Rvl32f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8s_C3R(const Rvl32f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8s_C4R(const Rvl32f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f8s_AC4R(const Rvl32f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+/** Convert 32f to 16u: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32f16u_C1R(const Rvl32f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16u_C3R(const Rvl32f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16u_C4R(const Rvl32f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16u_AC4R(const Rvl32f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+/** Convert 32f to 16s: C1, C3, C4, AC4. */
+RVL_API RvlResult rvliConvert_32f16s_C1R(const Rvl32f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16s_C3R(const Rvl32f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16s_C4R(const Rvl32f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+RVL_API RvlResult rvliConvert_32f16s_AC4R(const Rvl32f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode);
+/** Convert, one-channel pairs. */
+RVL_API RvlResult rvliConvert_8s16s_C1R(const Rvl8s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s64f_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16u32u_C1R(const Rvl16u* pSrc, int srcStep, Rvl32u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s32f_C1R(const Rvl32s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32u32f_C1R(const Rvl32u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+/** Convert value * 2^-scaleFactor, rounded by rndMode and saturated. */
+RVL_API RvlResult rvliConvert_8u8s_C1RSfs(const Rvl8u* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_16s8s_C1RSfs(const Rvl16s* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_16u8s_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_16u16s_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32s16s_C1RSfs(const Rvl32s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32s16u_C1RSfs(const Rvl32s* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32u8u_C1RSfs(const Rvl32u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32u8s_C1RSfs(const Rvl32u* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32u16u_C1RSfs(const Rvl32u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32u16s_C1RSfs(const Rvl32u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32u32s_C1RSfs(const Rvl32u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f8u_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f8s_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f16u_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f16s_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f32s_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_32f32u_C1RSfs(const Rvl32f* pSrc, int srcStep, Rvl32u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_64f8u_C1RSfs(const Rvl64f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_64f8s_C1RSfs(const Rvl64f* pSrc, int srcStep, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_64f16u_C1RSfs(const Rvl64f* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+RVL_API RvlResult rvliConvert_64f16s_C1RSfs(const Rvl64f* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+/** In place: each 32f element's storage receives its 32u result. */
+RVL_API RvlResult rvliConvert_32f32u_C1IRSfs(Rvl32u* pSrcDst, int srcDstStep, RvlSize roiSize, RvlRoundMode rndMode, int scaleFactor);
+/** Signed to unsigned: negative values become 0. */
+RVL_API RvlResult rvliConvert_8s8u_C1Rs(const Rvl8s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s16u_C1Rs(const Rvl8s* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_8s32u_C1Rs(const Rvl8s* pSrc, int srcStep, Rvl32u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s16u_C1Rs(const Rvl16s* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_16s32u_C1Rs(const Rvl16s* pSrc, int srcStep, Rvl32u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliConvert_32s32u_C1Rs(const Rvl32s* pSrc, int srcStep, Rvl32u* pDst, int dstStep, RvlSize roiSize);
+
+/* ====================================================================== */
+/* Data movement: range scaling                                            */
+/* ====================================================================== */
+
+/* The full range of one type onto the full range of the other. 8u32f and
+ * 32f8u map [vMin, vMax] to 0 .. 255 (vMax - vMin <= 0 is
+ * rvlResBadValueRange); the 16u/16s/32s to 8u forms take the fast path
+ * unless hint is rvlHintAccurate. Checks: null, size, steps, range. */
+
+/** Scale 8u to 16u. */
+RVL_API RvlResult rvliScale_8u16u_C1R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16u_C3R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16u_C4R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Scale 8u to 16s. */
+RVL_API RvlResult rvliScale_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16s_C3R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16s_C4R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u16s_AC4R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+/** Scale 8u to 32s. */
+RVL_API RvlResult rvliScale_8u32s_C1R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u32s_C3R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u32s_C4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliScale_8u32s_AC4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+/** Scale 8u to 32f: x * (vMax - vMin) / 255 + vMin. */
+RVL_API RvlResult rvliScale_8u32f_C1R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_8u32f_C3R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_8u32f_C4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_8u32f_AC4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+/** Scale 16u to 8u (fast, or accurate with rvlHintAccurate). */
+RVL_API RvlResult rvliScale_16u8u_C1R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16u8u_C3R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16u8u_C4R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16u8u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** Scale 16s to 8u (fast, or accurate with rvlHintAccurate). */
+RVL_API RvlResult rvliScale_16s8u_C1R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16s8u_C3R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16s8u_C4R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_16s8u_AC4R(const Rvl16s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** Scale 32s to 8u (fast, or accurate with rvlHintAccurate). */
+RVL_API RvlResult rvliScale_32s8u_C1R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_32s8u_C3R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_32s8u_C4R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScale_32s8u_AC4R(const Rvl32s* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** Scale 32f to 8u: [vMin, vMax] onto 0 .. 255, clamped. */
+RVL_API RvlResult rvliScale_32f8u_C1R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_32f8u_C3R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_32f8u_C4R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+RVL_API RvlResult rvliScale_32f8u_AC4R(const Rvl32f* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl32f vMin, Rvl32f vMax);
+
+/* dst = src * mVal + aVal, rounded to nearest even and saturated for integer
+ * destinations; single precision unless hint is rvlHintAccurate. With
+ * mVal == 1 and aVal == 0 (within 2.2e-16) the call is a plain conversion
+ * (a copy for same-type pairs), decided before any check. */
+
+/** ScaleC from 8u. */
+RVL_API RvlResult rvliScaleC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u8s_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u16u_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u32s_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u32f_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u64f_C1R(const Rvl8u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8u_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 8s. */
+RVL_API RvlResult rvliScaleC_8s8u_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s16u_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s16s_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s32s_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s32f_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s64f_C1R(const Rvl8s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_8s_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl8s* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 16u. */
+RVL_API RvlResult rvliScaleC_16u8u_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u8s_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u16s_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u32s_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u64f_C1R(const Rvl16u* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16u_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 16s. */
+RVL_API RvlResult rvliScaleC_16s8u_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s8s_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s16u_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s32s_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s64f_C1R(const Rvl16s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_16s_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 32s. */
+RVL_API RvlResult rvliScaleC_32s8u_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s8s_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s16u_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s16s_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s32f_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s64f_C1R(const Rvl32s* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32s_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 32f. */
+RVL_API RvlResult rvliScaleC_32f8u_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f8s_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f16u_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f16s_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f32s_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f64f_C1R(const Rvl32f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_32f_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+/** ScaleC from 64f. */
+RVL_API RvlResult rvliScaleC_64f8u_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f8s_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl8s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f16u_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f16s_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f32s_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f32f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliScaleC_64f_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl64f* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
+
 #ifdef __cplusplus
 }
 #endif

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "frame/check.hpp"
+#include "kernels/copy.hpp"
 #include "rvl.h"
 
 namespace rvl {
@@ -58,37 +59,29 @@ constexpr int stored_channels = (L == rvlChannelsAC4) ? 4 : static_cast<int>(L);
 
 constexpr std::int64_t kAc4BlockPixels = 256;
 
-template <class T>
-inline void copy_ac4_pixels(const T* src, T* dst, std::int64_t pixels) {
-    for (std::int64_t x = 0; x < pixels; ++x) {
-        dst[4 * x + 0] = src[4 * x + 0];
-        dst[4 * x + 1] = src[4 * x + 1];
-        dst[4 * x + 2] = src[4 * x + 2];
-    }
-}
-
-template <class T, class Kernel>
-inline RvlResult ac4_row(const T* src, T* dst, std::int64_t width, const Kernel& kernel) {
-    alignas(16) T scratch[4 * kAc4BlockPixels];
+template <class S, class D, class Kernel>
+inline RvlResult ac4_row(const S* src, D* dst, std::int64_t width, const Kernel& kernel) {
+    alignas(16) D scratch[4 * kAc4BlockPixels];
     RvlResult first = rvlResOk;
     for (std::int64_t x = 0; x < width; x += kAc4BlockPixels) {
         const std::int64_t n = (width - x < kAc4BlockPixels) ? width - x : kAc4BlockPixels;
         const RvlResult st = status_of(kernel, src + 4 * x, scratch, static_cast<std::size_t>(4 * n));
         if (st < 0) return st;
         if (first == rvlResOk) first = st;
-        copy_ac4_pixels(scratch, dst + 4 * x, n);
+        copy_three_of_four(scratch, dst + 4 * x, static_cast<std::size_t>(n));
     }
     return first;
 }
 
 // ---- One source, one destination ------------------------------------------
 //
-// Runs a 1-D kernel(src, dst, elements) over an image of layout L. C1, C3 and
-// C4 rows are one kernel call over width x channels elements; when both
-// images' rows are contiguous the whole image is one call. src may equal dst
-// (in-place forms pass the same image twice).
-template <RvlChannels L, class T, class Kernel>
-inline RvlResult map_image(const T* src, std::int64_t srcStep, T* dst, std::int64_t dstStep,
+// Runs a 1-D kernel(src, dst, elements) over an image of layout L, from
+// source elements S to destination elements D. C1, C3 and C4 rows are one
+// kernel call over width x channels elements; when both images' rows are
+// contiguous the whole image is one call. src may equal dst (in-place forms
+// pass the same image twice).
+template <RvlChannels L, class S, class D, class Kernel>
+inline RvlResult map_image(const S* src, std::int64_t srcStep, D* dst, std::int64_t dstStep,
                            std::int64_t width, std::int64_t height, const Kernel& kernel) {
     if constexpr (L == rvlChannelsAC4) {
         return for_rows(height, [&](std::int64_t y) {
@@ -96,14 +89,25 @@ inline RvlResult map_image(const T* src, std::int64_t srcStep, T* dst, std::int6
         });
     } else {
         const std::int64_t n = width * static_cast<int>(L);
-        const std::int64_t rowBytes = n * static_cast<std::int64_t>(sizeof(T));
-        if (srcStep == rowBytes && dstStep == rowBytes)
+        if (srcStep == n * std::int64_t{sizeof(S)} && dstStep == n * std::int64_t{sizeof(D)})
             return status_of(kernel, src, dst, static_cast<std::size_t>(n * height));
         return for_rows(height, [&](std::int64_t y) {
             return status_of(kernel, row_at(src, srcStep, y), row_at(dst, dstStep, y),
                              static_cast<std::size_t>(n));
         });
     }
+}
+
+// The same for a destination only (fills): kernel(dst, elements). Rows of
+// whole pixels keep a per-channel pattern in phase when merged.
+template <int Channels, class D, class Kernel>
+inline RvlResult fill_image(D* dst, std::int64_t dstStep, std::int64_t width, std::int64_t height,
+                            const Kernel& kernel) {
+    const std::int64_t n = width * Channels;
+    if (dstStep == n * std::int64_t{sizeof(D)}) return status_of(kernel, dst, static_cast<std::size_t>(n * height));
+    return for_rows(height, [&](std::int64_t y) {
+        return status_of(kernel, row_at(dst, dstStep, y), static_cast<std::size_t>(n));
+    });
 }
 
 // ---- The 64-bit (_L) path -------------------------------------------------

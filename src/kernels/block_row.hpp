@@ -1,0 +1,70 @@
+// The row loop of the block kernels.
+//
+// A block operation converts a fixed number of elements (Op::kBlock) from a
+// source type to a destination type:
+//
+//   struct Op {
+//       static constexpr std::size_t kBlock = 16;
+//       template <Store S> void block(const Src* src, Dst* dst) const;
+//   };
+//
+// block_row runs it over a row of any length: the elements before the
+// destination's first 16-byte boundary and the tail after the last whole
+// block go through the same block operation on a zero-padded copy, so every
+// element is computed by exactly the same instructions wherever it lies.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "kernels/map.hpp"
+#include "kernels/simd.hpp"
+
+namespace rvl {
+
+template <class S, class D, class Op>
+inline void partial_block(const Op& op, const S* src, D* dst, std::size_t n) {
+    S in[Op::kBlock] = {};
+    D out[Op::kBlock];
+    std::memcpy(in, src, n * sizeof(S));
+    op.template block<Store::Cached>(in, out);
+    std::memcpy(dst, out, n * sizeof(D));
+}
+
+template <Store St = Store::Cached, class S, class D, class Op>
+inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
+    constexpr std::size_t B = Op::kBlock;
+    std::size_t i = std::min(simd::lead_to_alignment(dst), n);
+    if (i > 0) partial_block(op, src, dst, i);
+    const bool aligned = reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0;
+    if (St == Store::NonTemporal && aligned) {
+        for (; i + B <= n; i += B) op.template block<Store::NonTemporal>(src + i, dst + i);
+        _mm_sfence();
+    } else {
+        for (; i + B <= n; i += B) op.template block<Store::Cached>(src + i, dst + i);
+    }
+    if (i < n) partial_block(op, src + i, dst + i, n - i);
+}
+
+// A block operation as a callable kernel(src, dst, n) for the image walkers.
+template <class Op, Store St = Store::Cached>
+struct BlockKernel {
+    Op op;
+    template <class S, class D>
+    void operator()(const S* src, D* dst, std::size_t n) const { block_row<St>(src, dst, n, op); }
+};
+
+// A per-element function f(x) as a kernel, for conversions that have no
+// block form.
+template <class F>
+struct ElementKernel {
+    F f;
+    template <class S, class D>
+    void operator()(const S* src, D* dst, std::size_t n) const {
+        for (std::size_t i = 0; i < n; ++i) dst[i] = f(src[i]);
+    }
+};
+
+}  // namespace rvl

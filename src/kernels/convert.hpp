@@ -1,0 +1,181 @@
+// Element-type conversions, as block operations (sixteen elements at a time)
+// and as exact per-element functions for the scale-factor forms.
+#pragma once
+
+#include <smmintrin.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <type_traits>
+
+#include "kernels/block_row.hpp"
+#include "kernels/lanes.hpp"
+#include "kernels/rounding.hpp"
+#include "rvl.h"
+
+namespace rvl {
+
+// ---- Saturation -------------------------------------------------------------
+
+template <class D>
+constexpr double lowest_of = static_cast<double>(std::numeric_limits<D>::lowest());
+template <class D>
+constexpr double highest_of = static_cast<double>(std::numeric_limits<D>::max());
+
+template <class D>
+inline D saturate(std::int64_t v) {
+    using Lim = std::numeric_limits<D>;
+    if (v < static_cast<std::int64_t>(Lim::lowest())) return Lim::lowest();
+    if (v > static_cast<std::int64_t>(Lim::max())) return Lim::max();
+    return static_cast<D>(v);
+}
+
+// What a NaN becomes in an integer destination: the processor's
+// integer-indefinite value 0x80000000, saturated (0 for unsigned types, the
+// minimum for signed ones). Vector and scalar paths agree on it.
+template <class D>
+inline D nan_to_int() {
+    return saturate<D>(std::numeric_limits<std::int32_t>::min());
+}
+
+// An integral double (already rounded), saturated to D; NaN as above.
+template <class D>
+inline D saturate_integral(double r) {
+    if (r != r) return nan_to_int<D>();
+    if (r <= lowest_of<D>) return std::numeric_limits<D>::lowest();
+    if (r >= highest_of<D>) return std::numeric_limits<D>::max();
+    return static_cast<D>(r);
+}
+
+// ---- Block operations -------------------------------------------------------
+
+// Integer to integer: widening by sign or zero extension, narrowing with
+// saturation. With ClampNegative, negative values become 0 first (signed to
+// unsigned forms).
+template <class S, class D, bool ClampNegative = false>
+struct IntToIntOp {
+    static constexpr std::size_t kBlock = 16;
+    template <Store St>
+    void block(const S* s, D* d) const {
+        I32x16 x = load_i32(s);
+        if constexpr (ClampNegative) x = each(x, [](__m128i v) { return _mm_max_epi32(v, _mm_setzero_si128()); });
+        store_sat<St>(d, x);
+    }
+};
+
+// Integer to 32f. Exact up to 16-bit sources; 32s rounds by the rounding
+// control, which the caller sets to nearest.
+template <class S>
+struct IntToFloatOp {
+    static constexpr std::size_t kBlock = 16;
+    template <Store St>
+    void block(const S* s, Rvl32f* d) const {
+        store_f32<St>(d, to_f32(load_i32(s)));
+    }
+};
+
+// 32u to 32f: each value becomes an exact double (its bits read as signed
+// plus 2^31), which is then rounded once to float (nearest, set by the caller).
+struct U32ToFloatOp {
+    static constexpr std::size_t kBlock = 16;
+    template <Store St>
+    void block(const Rvl32u* s, Rvl32f* d) const {
+        const I32x16 x = load_i32(s);
+        const __m128i flip = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
+        const __m128d offset = _mm_set1_pd(2147483648.0);
+        F32x16 r;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i v = _mm_xor_si128(x.v[k], flip);
+            const __m128d lo = _mm_add_pd(_mm_cvtepi32_pd(v), offset);
+            const __m128d hi = _mm_add_pd(_mm_cvtepi32_pd(_mm_srli_si128(v, 8)), offset);
+            r.v[k] = _mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi));
+        }
+        store_f32<St>(d, r);
+    }
+};
+
+// Integer to 64f, exact.
+template <class S>
+struct IntToDoubleOp {
+    static constexpr std::size_t kBlock = 16;
+    template <Store St>
+    void block(const S* s, Rvl64f* d) const {
+        const I32x16 x = load_i32(s);
+        for (int k = 0; k < 4; ++k) {
+            put<St>(d + 4 * k, _mm_cvtepi32_pd(x.v[k]));
+            put<St>(d + 4 * k + 2, _mm_cvtepi32_pd(_mm_srli_si128(x.v[k], 8)));
+        }
+    }
+};
+
+// Keeps a float lane at most `limit`; a NaN lane stays NaN (minps returns its
+// second operand when either is NaN).
+inline __m128 min_keep_nan(__m128 limit, __m128 v) { return _mm_min_ps(limit, v); }
+
+// 32f to an 8- or 16-bit integer type. The value is limited from above (so
+// that large values saturate instead of becoming 0x80000000), converted by
+// the rounding control, and packed with saturation. The caller sets the
+// control: toward zero for modes 0 and 2, nearest for mode 1. Mode 2 adds
+// one half with the value's sign before the toward-zero conversion.
+template <class D, Round M>
+struct FloatToIntOp {
+    static constexpr std::size_t kBlock = 16;
+    template <Store St>
+    void block(const Rvl32f* s, D* d) const {
+        const F32x16 x = each(load_f32(s), [](__m128 v) {
+            v = min_keep_nan(_mm_set1_ps(65536.0f), v);
+            if constexpr (M == Round::HalfAway) {
+                const __m128 sign = _mm_and_ps(v, _mm_set1_ps(-0.0f));
+                v = _mm_add_ps(v, _mm_or_ps(_mm_set1_ps(0.5f), sign));
+            }
+            return v;
+        });
+        store_sat<St>(d, to_i32(x));
+    }
+};
+
+// The rounding control a float-to-integer conversion runs under.
+inline Rc control_for(Round mode) { return mode == Round::NearestEven ? Rc::Nearest : Rc::TowardZero; }
+
+// ---- Scale-factor conversions (exact, per element) ------------------------
+
+// x * 2^-scaleFactor for an integer x, rounded by mode, as an int64 that the
+// caller saturates. Shifts beyond the type's reach are cut short: a left
+// shift of more than 31 saturates any non-zero value, a right shift of 40 or
+// more leaves less than one half.
+inline std::int64_t scale_integer(std::int64_t x, int scaleFactor, Round mode) {
+    if (scaleFactor <= 0) {
+        if (x == 0) return 0;
+        if (scaleFactor < -31) return x > 0 ? (std::int64_t{1} << 62) : -(std::int64_t{1} << 62);
+        return x * (std::int64_t{1} << -scaleFactor);
+    }
+    if (scaleFactor >= 40) return 0;
+    const std::int64_t mag = x < 0 ? -x : x;
+    std::int64_t q = mag >> scaleFactor;
+    const std::int64_t rem = mag - (q << scaleFactor);
+    const std::int64_t half = std::int64_t{1} << (scaleFactor - 1);
+    if (mode == Round::HalfAway ? rem >= half : mode == Round::NearestEven && (rem > half || (rem == half && (q & 1))))
+        ++q;
+    return x < 0 ? -q : q;
+}
+
+template <class S, class D>
+struct SfsConvert {
+    int scaleFactor;
+    Round mode;
+    D operator()(S x) const {
+        if constexpr (std::is_floating_point_v<S>) {
+            // x * 2^-scaleFactor by ldexp: exact unless the result leaves the
+            // double range, where it becomes 0 or infinity and rounds and
+            // saturates the same way. Factors beyond 2^+-4000 change nothing.
+            const int e = scaleFactor > 4000 ? -4000 : scaleFactor < -4000 ? 4000 : -scaleFactor;
+            const double v = std::ldexp(static_cast<double>(x), e);
+            return saturate_integral<D>(round_integral(v, mode));
+        } else {
+            return saturate<D>(scale_integer(static_cast<std::int64_t>(x), scaleFactor, mode));
+        }
+    }
+};
+
+}  // namespace rvl
