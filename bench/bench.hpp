@@ -3,6 +3,7 @@
 // Each operation registers up to three benchmarks under one name:
 //   "<Operation>/rvl"     the library,
 //   "<Operation>/opencv"  the OpenCV equivalent (when built with OpenCV),
+//   "<Operation>/base"    a plain baseline such as memcpy of the same bytes,
 // and sets the bytes it reads and writes per iteration, so that the report
 // can compare its throughput with memcpy of the same number of bytes.
 #pragma once
@@ -40,7 +41,20 @@ std::vector<T> random_frame(std::size_t elements, std::uint64_t seed = 1) {
     return v;
 }
 
+// A 1920x1080 frame of `channels` interleaved elements, rows contiguous.
+template <class T>
+struct Frame {
+    int channels;
+    std::vector<T> data;
+    explicit Frame(int c, std::uint64_t seed = 1)
+        : channels(c), data(random_frame<T>(std::size_t(kWidth) * kHeight * c, seed)) {}
+    T* ptr() { return data.data(); }
+    int step() const { return kWidth * channels * int(sizeof(T)); }
+    std::int64_t bytes() const { return std::int64_t(data.size() * sizeof(T)); }
+};
+
 }  // namespace rvlbench
 
 #define RVL_BENCH(op) BENCHMARK(op##_rvl)->Name(#op "/rvl")->Unit(benchmark::kMicrosecond)->UseRealTime()
+#define RVL_BENCH_BASE(op) BENCHMARK(op##_base)->Name(#op "/base")->Unit(benchmark::kMicrosecond)->UseRealTime()
 #define RVL_BENCH_OPENCV(op) BENCHMARK(op##_opencv)->Name(#op "/opencv")->Unit(benchmark::kMicrosecond)->UseRealTime()

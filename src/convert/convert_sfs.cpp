@@ -1,44 +1,52 @@
 // Conversions with a scale factor: rvliConvert_<S><D>_C1RSfs and the
 // in-place rvliConvert_32f32u_C1IRSfs. Each value becomes
-// saturate(round(value * 2^-scaleFactor)) with the rounding of rndMode;
-// integer sources with scaleFactor <= 0 are shifted without rounding.
+// saturate(round(value * 2^-scaleFactor)) with the rounding of rndMode (0
+// toward zero, 1 nearest even, any other value half away from zero);
+// integer sources with scaleFactor <= 0 are shifted without rounding. A NaN
+// gives the destination's saturated 0x80000000 (0 for unsigned types).
 //
 // Checks: null pointers, then the ROI size.
-#include <cstring>
-
+#include "frame/bulk.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
-#include "frame/walk.hpp"
-#include "kernels/block_row.hpp"
-#include "kernels/convert.hpp"
+#include "kernels/convert_sfs.hpp"
 
 namespace rvl {
 namespace {
+
+template <Round M, class S, class D>
+RvlResult run_sfs(const S* src, int srcStep, D* dst, int dstStep, RvlSize roi, int scaleFactor) {
+    if constexpr (std::is_same_v<S, Rvl32f>)
+        return block_image<rvlChannels1>(src, srcStep, dst, dstStep, roi, SfsFloatOp<D, M>(scaleFactor));
+    else if constexpr (sizeof(S) <= 2)
+        return block_image<rvlChannels1>(src, srcStep, dst, dstStep, roi, SfsSmallIntOp<S, D, M>(scaleFactor));
+    else
+        return block_image<rvlChannels1>(src, srcStep, dst, dstStep, roi, SfsDoubleOp<S, D, M>(scaleFactor));
+}
+
+template <class S, class D>
+RvlResult run_sfs(const S* src, int srcStep, D* dst, int dstStep, RvlSize roi, RvlRoundMode rndMode, int scaleFactor) {
+    switch (round_of(rndMode)) {
+        case Round::TowardZero: return run_sfs<Round::TowardZero>(src, srcStep, dst, dstStep, roi, scaleFactor);
+        case Round::NearestEven: return run_sfs<Round::NearestEven>(src, srcStep, dst, dstStep, roi, scaleFactor);
+        default: return run_sfs<Round::HalfAway>(src, srcStep, dst, dstStep, roi, scaleFactor);
+    }
+}
 
 template <class S, class D>
 RvlResult convert_sfs(const S* pSrc, int srcStep, D* pDst, int dstStep, RvlSize roiSize, RvlRoundMode rndMode,
                       int scaleFactor) {
     if (RvlResult st = first_failure({null_check(pSrc, pDst), roi_check(roiSize)})) return st;
-    const ElementKernel<SfsConvert<S, D>> kernel{{scaleFactor, round_of(rndMode)}};
-    return map_image<rvlChannels1>(pSrc, srcStep, pDst, dstStep, roiSize.width, roiSize.height, kernel);
+    return run_sfs(pSrc, srcStep, pDst, dstStep, roiSize, rndMode, scaleFactor);
 }
 
 // In place: each element's four bytes hold a 32f value on entry and its 32u
-// result on return (read and written through memcpy, as the two types share
-// the storage).
+// result on return. The kernel reads a whole block before writing it.
 RvlResult convert_32f32u_in_place(Rvl32u* pSrcDst, int srcDstStep, RvlSize roiSize, RvlRoundMode rndMode,
                                   int scaleFactor) {
     if (RvlResult st = first_failure({null_check(pSrcDst), roi_check(roiSize)})) return st;
-    const SfsConvert<Rvl32f, Rvl32u> convert{scaleFactor, round_of(rndMode)};
-    return for_rows(roiSize.height, [&](std::int64_t y) {
-        Rvl32u* row = row_at(pSrcDst, srcDstStep, y);
-        for (int x = 0; x < roiSize.width; ++x) {
-            Rvl32f v;
-            std::memcpy(&v, row + x, sizeof v);
-            const Rvl32u r = convert(v);
-            std::memcpy(row + x, &r, sizeof r);
-        }
-    });
+    return run_sfs(reinterpret_cast<const Rvl32f*>(pSrcDst), srcDstStep, pSrcDst, srcDstStep, roiSize, rndMode,
+                   scaleFactor);
 }
 
 }  // namespace

@@ -13,13 +13,18 @@
 namespace rvl {
 namespace {
 
-// Outputs of at least this many pixels are written with cache-bypassing
-// stores (about a cache's worth).
+// Outputs of fewer pixels than this are always written through the caches.
+// Larger ones bypass the caches when they also exceed the largest cache the
+// core library reports: "about a cache's worth" of output, measured on the
+// machine at hand rather than assumed, so that a frame that fits a large
+// cache stays there for the next operation.
 constexpr std::int64_t kScaleStreamPixels = 1398101;
 
 template <RvlChannels L, class S, class D, class Op>
 RvlResult scale_image(const S* src, int srcStep, D* dst, int dstStep, RvlSize roi, const Op& op) {
-    const bool stream = std::int64_t{roi.width} * roi.height >= kScaleStreamPixels;
+    const std::int64_t pixels = std::int64_t{roi.width} * roi.height;
+    const bool stream =
+        pixels >= kScaleStreamPixels && stream_output(pixels * stored_channels<L> * std::int64_t{sizeof(D)});
     return block_image<L>(src, srcStep, dst, dstStep, roi, op, stream);
 }
 

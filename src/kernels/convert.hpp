@@ -58,9 +58,25 @@ struct IntToIntOp {
     static constexpr std::size_t kBlock = 16;
     template <Store St>
     void block(const S* s, D* d) const {
-        I32x16 x = load_i32(s);
-        if constexpr (ClampNegative) x = each(x, [](__m128i v) { return _mm_max_epi32(v, _mm_setzero_si128()); });
-        store_sat<St>(d, x);
+        if constexpr (!ClampNegative && sizeof(S) == 1 && sizeof(D) == 2 && std::is_unsigned_v<S>) {
+            // 8u to 16u/16s: interleave with zero bytes.
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+            put<St>(d, _mm_unpacklo_epi8(x, _mm_setzero_si128()));
+            put<St>(d + 8, _mm_unpackhi_epi8(x, _mm_setzero_si128()));
+        } else if constexpr (!ClampNegative && sizeof(S) == 2 && std::is_same_v<D, Rvl8u>) {
+            // 16s to 8u: one saturating pack; 16u first limited to 255.
+            __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+            __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 8));
+            if constexpr (std::is_unsigned_v<S>) {
+                a = _mm_min_epu16(a, _mm_set1_epi16(255));
+                b = _mm_min_epu16(b, _mm_set1_epi16(255));
+            }
+            put<St>(d, _mm_packus_epi16(a, b));
+        } else {
+            I32x16 x = load_i32(s);
+            if constexpr (ClampNegative) x = each(x, [](__m128i v) { return _mm_max_epi32(v, _mm_setzero_si128()); });
+            store_sat<St>(d, x);
+        }
     }
 };
 
@@ -137,45 +153,5 @@ struct FloatToIntOp {
 
 // The rounding control a float-to-integer conversion runs under.
 inline Rc control_for(Round mode) { return mode == Round::NearestEven ? Rc::Nearest : Rc::TowardZero; }
-
-// ---- Scale-factor conversions (exact, per element) ------------------------
-
-// x * 2^-scaleFactor for an integer x, rounded by mode, as an int64 that the
-// caller saturates. Shifts beyond the type's reach are cut short: a left
-// shift of more than 31 saturates any non-zero value, a right shift of 40 or
-// more leaves less than one half.
-inline std::int64_t scale_integer(std::int64_t x, int scaleFactor, Round mode) {
-    if (scaleFactor <= 0) {
-        if (x == 0) return 0;
-        if (scaleFactor < -31) return x > 0 ? (std::int64_t{1} << 62) : -(std::int64_t{1} << 62);
-        return x * (std::int64_t{1} << -scaleFactor);
-    }
-    if (scaleFactor >= 40) return 0;
-    const std::int64_t mag = x < 0 ? -x : x;
-    std::int64_t q = mag >> scaleFactor;
-    const std::int64_t rem = mag - (q << scaleFactor);
-    const std::int64_t half = std::int64_t{1} << (scaleFactor - 1);
-    if (mode == Round::HalfAway ? rem >= half : mode == Round::NearestEven && (rem > half || (rem == half && (q & 1))))
-        ++q;
-    return x < 0 ? -q : q;
-}
-
-template <class S, class D>
-struct SfsConvert {
-    int scaleFactor;
-    Round mode;
-    D operator()(S x) const {
-        if constexpr (std::is_floating_point_v<S>) {
-            // x * 2^-scaleFactor by ldexp: exact unless the result leaves the
-            // double range, where it becomes 0 or infinity and rounds and
-            // saturates the same way. Factors beyond 2^+-4000 change nothing.
-            const int e = scaleFactor > 4000 ? -4000 : scaleFactor < -4000 ? 4000 : -scaleFactor;
-            const double v = std::ldexp(static_cast<double>(x), e);
-            return saturate_integral<D>(round_integral(v, mode));
-        } else {
-            return saturate<D>(scale_integer(static_cast<std::int64_t>(x), scaleFactor, mode));
-        }
-    }
-};
 
 }  // namespace rvl

@@ -54,35 +54,55 @@ struct CopyKernel {
 // ---- Fills ------------------------------------------------------------------
 
 // Fills n elements with a per-channel pattern value[0..C-1], repeated, the
-// row starting at channel 0. After the lead elements, 16-byte blocks are
-// written from three prepared registers (48 bytes hold a whole number of
-// pixels for every element size and C <= 4).
+// row starting at channel 0.
+//
+// Cached rows of some length are filled by copying a prepared 1536-byte
+// pattern block with memcpy (1536 bytes hold a whole number of pixels for
+// every element size and channel count up to 4); single-byte fills use
+// memset. Streamed rows are written 16 bytes at a time with cache-bypassing
+// stores after the lead elements. Short rows are written element by element.
 template <Store St, class T, int C>
 struct FillKernel {
+    static constexpr std::size_t kPatternElements = 1536 / sizeof(T);
     T value[C];
+    alignas(16) T pattern[kPatternElements];
 
-    explicit FillKernel(const T (&v)[C]) { std::copy(v, v + C, value); }
+    explicit FillKernel(const T (&v)[C]) {
+        std::copy(v, v + C, value);
+        for (std::size_t k = 0; k < kPatternElements; ++k) pattern[k] = value[k % C];
+    }
 
     void operator()(T* dst, std::size_t n) const {
+        if (n < 64) {
+            for (std::size_t j = 0; j < n; ++j) dst[j] = value[j % C];
+        } else if constexpr (St == Store::Cached) {
+            if constexpr (sizeof(T) == 1 && C == 1) {
+                std::memset(dst, value[0], n);
+            } else {
+                std::size_t i = 0;
+                for (; i + kPatternElements <= n; i += kPatternElements) std::memcpy(dst + i, pattern, sizeof pattern);
+                std::memcpy(dst + i, pattern, (n - i) * sizeof(T));
+            }
+        } else {
+            stream(dst, n);
+        }
+    }
+
+private:
+    void stream(T* dst, std::size_t n) const {
         constexpr std::size_t L = simd::lanes<T>;
         std::size_t i = std::min(simd::lead_to_alignment(dst), n);
         for (std::size_t j = 0; j < i; ++j) dst[j] = value[j % C];
-        alignas(16) T pattern[3 * L];
-        for (std::size_t k = 0; k < 3 * L; ++k) pattern[k] = value[(i + k) % C];
-        const auto p0 = simd::loadu(pattern), p1 = simd::loadu(pattern + L), p2 = simd::loadu(pattern + 2 * L);
-        const bool aligned = reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0;
-        auto fill = [&](auto store) {
+        if (reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0) {
+            // Three registers hold 48 bytes: a whole number of pixels.
+            const T* p = pattern + i % C;
+            const auto p0 = simd::loadu(p), p1 = simd::loadu(p + L), p2 = simd::loadu(p + 2 * L);
             for (; i + 3 * L <= n; i += 3 * L) {
-                store(dst + i, p0);
-                store(dst + i + L, p1);
-                store(dst + i + 2 * L, p2);
+                simd::stream(dst + i, p0);
+                simd::stream(dst + i + L, p1);
+                simd::stream(dst + i + 2 * L, p2);
             }
-        };
-        if (St == Store::NonTemporal && aligned) {
-            fill([](T* p, auto v) { simd::stream(p, v); });
             _mm_sfence();
-        } else {
-            fill([](T* p, auto v) { simd::storeu(p, v); });
         }
         for (std::size_t j = i; j < n; ++j) dst[j] = value[j % C];
     }
@@ -91,8 +111,8 @@ struct FillKernel {
 // ---- Masked runs ------------------------------------------------------------
 
 // Calls run(x, count) for the pixels of a row whose mask byte is non-zero,
-// grouping them into runs. Sixteen mask bytes at a time are tested at once,
-// so all-zero and all-set stretches cost one comparison. Pixels whose mask
+// grouping them into runs. Sixty-four mask bytes are tested at once, so
+// all-zero and all-set stretches cost a few instructions per 64 pixels. Pixels whose mask
 // is zero are never touched.
 template <class Run>
 inline void for_masked_runs(const unsigned char* mask, std::size_t width, Run&& run) {
@@ -111,9 +131,23 @@ inline void for_masked_runs(const unsigned char* mask, std::size_t width, Run&& 
             runLength = count;
         }
     };
+    const __m128i zero = _mm_setzero_si128();
+    auto zero_bits = [&](std::size_t at) {
+        const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + at));
+        return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(m, zero)));
+    };
+    for (; x + 64 <= width; x += 64) {
+        const std::uint64_t zeros = zero_bits(x) | zero_bits(x + 16) << 16 | zero_bits(x + 32) << 32 | zero_bits(x + 48) << 48;
+        if (zeros == ~std::uint64_t{0}) continue;
+        if (zeros == 0) {
+            add(x, 64);
+            continue;
+        }
+        for (std::size_t k = 0; k < 64; ++k)
+            if (!(zeros >> k & 1)) add(x + k, 1);
+    }
     for (; x + 16 <= width; x += 16) {
-        const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + x));
-        const int zeros = _mm_movemask_epi8(_mm_cmpeq_epi8(m, _mm_setzero_si128()));
+        const std::uint64_t zeros = zero_bits(x);
         if (zeros == 0xFFFF) continue;
         if (zeros == 0) {
             add(x, 16);

@@ -10,6 +10,7 @@
 #include <smmintrin.h>
 
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 #include "kernels/map.hpp"
@@ -34,22 +35,30 @@ inline void put(T* p, simd::reg_t<T> v) {
         simd::storeu(p, v);
 }
 
+// An unaligned scalar read of sizeof(U) bytes.
+template <class U, class T>
+inline U load_bits(const T* p) {
+    U v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
 // ---- Loads: 16 elements into 32-bit integer lanes (sign- or zero-extended;
 // 32u keeps its bits).
 template <class S>
 inline I32x16 load_i32(const S* p) {
     I32x16 r;
     if constexpr (sizeof(S) == 1) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i parts[4] = {x, _mm_srli_si128(x, 4), _mm_srli_si128(x, 8), _mm_srli_si128(x, 12)};
-        for (int k = 0; k < 4; ++k)
-            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi8_epi32(parts[k]) : _mm_cvtepu8_epi32(parts[k]);
+        // Four bytes at a time straight into 32-bit lanes.
+        for (int k = 0; k < 4; ++k) {
+            const __m128i part = _mm_cvtsi32_si128(load_bits<std::int32_t>(p + 4 * k));
+            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi8_epi32(part) : _mm_cvtepu8_epi32(part);
+        }
     } else if constexpr (sizeof(S) == 2) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
-        const __m128i parts[4] = {a, _mm_srli_si128(a, 8), b, _mm_srli_si128(b, 8)};
-        for (int k = 0; k < 4; ++k)
-            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi16_epi32(parts[k]) : _mm_cvtepu16_epi32(parts[k]);
+        for (int k = 0; k < 4; ++k) {
+            const __m128i part = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 4 * k));
+            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi16_epi32(part) : _mm_cvtepu16_epi32(part);
+        }
     } else {
         static_assert(sizeof(S) == 4 && std::is_integral_v<S>);
         for (int k = 0; k < 4; ++k) r.v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * k));

@@ -152,7 +152,8 @@ TEST(Convert, RoundingModeExamples) {
 // source type here.
 template <class S, class D>
 void check_sfs(const char* name, Sfs<S, D> fn) {
-    for (int sf : {-40, -31, -17, -8, -1, 0, 1, 2, 3, 7, 8, 15, 16, 17, 31, 32, 33, 40})
+    for (int sf : {-5000, -1100, -200, -128, -40, -31, -17, -8, -1, 0, 1, 2, 3, 7, 8, 15, 16, 17, 31, 32, 33, 40,
+                   127, 128, 149, 150, 300, 1100, 5000})
         for (int mode : {0, 1, 2}) {
             run_pixel_case<S, D>({std::string(name) + " sf " + std::to_string(sf) + " mode " + std::to_string(mode), 1, 1,
                                   [fn, sf, mode](const S* s, int ss, D* d, int ds, RvlSize r) {

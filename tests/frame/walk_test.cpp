@@ -1,5 +1,5 @@
 // The shared walkers: status rules of rows and pieces, AC4 blocking, the
-// 32-bit delegation test of the _L path, and the row kernel's store paths.
+// 32-bit delegation test of the _L path.
 #include <cstdint>
 #include <numeric>
 #include <utility>
@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "frame/walk.hpp"
-#include "kernels/map.hpp"
 
 namespace {
 
@@ -71,28 +70,6 @@ TEST(Walk, Ac4RowsAreProcessedInBlocksOf256Pixels) {
     for (int x = 0; x < width; ++x) {
         for (int c = 0; c < 3; ++c) ASSERT_EQ(-src[4 * x + c], dst[4 * x + c]);
         ASSERT_EQ(-7.0f, dst[4 * x + 3]);
-    }
-}
-
-struct Increment {
-    std::int32_t operator()(std::int32_t x) const { return x + 1; }
-    __m128i operator()(__m128i x) const { return _mm_add_epi32(x, _mm_set1_epi32(1)); }
-};
-
-// Cache-bypassing stores write exactly what ordinary stores write, at every
-// alignment of the destination.
-TEST(Walk, NonTemporalStoresGiveTheSameRow) {
-    std::vector<std::int32_t> src(300), a(310, 0), b(310, 0);
-    std::iota(src.begin(), src.end(), -100);
-    for (int shift = 0; shift < 4; ++shift) {
-        for (std::size_t n : {1u, 3u, 4u, 9u, 64u, 299u}) {
-            std::fill(a.begin(), a.end(), 0);
-            std::fill(b.begin(), b.end(), 0);
-            rvl::map_row<rvl::Store::Cached>(src.data(), a.data() + shift, n, Increment{});
-            rvl::map_row<rvl::Store::NonTemporal>(src.data(), b.data() + shift, n, Increment{});
-            ASSERT_EQ(a, b);
-            for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(src[i] + 1, a[shift + i]);
-        }
     }
 }
 
