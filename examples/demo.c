@@ -109,42 +109,26 @@ static void make_wave_32f_rgba(Rvl32f* img, int step, int width, int height) {
     }
 }
 
-/* Display mappings for the PNGs (the library's type conversions arrive with
- * a later release; these are plain loops). */
-static void show_16s(const Rvl16s* src, int srcStep, Rvl8u* dst, int dstStep, int width, int height, int isSigned) {
+/* Marks a disk in a one-channel 8u mask. */
+static void make_disk_mask(Rvl8u* mask, int step, int width, int height) {
     int x, y;
-    for (y = 0; y < height; ++y) {
-        const Rvl16s* s = (const Rvl16s*)((const Rvl8u*)src + (size_t)y * srcStep);
-        Rvl8u* d = dst + (size_t)y * dstStep;
-        for (x = 0; x < width; ++x) d[x] = (Rvl8u)(isSigned ? (s[x] + 32768) >> 8 : s[x] >> 7);
-    }
-}
-
-static void show_32f_rgba(const Rvl32f* src, int srcStep, Rvl8u* dst, int dstStep, int width, int height,
-                          int isSigned) {
-    int x, y, c;
-    for (y = 0; y < height; ++y) {
-        const Rvl32f* s = (const Rvl32f*)((const Rvl8u*)src + (size_t)y * srcStep);
-        Rvl8u* d = dst + (size_t)y * dstStep;
-        for (x = 0; x < 4 * width; x += 4) {
-            for (c = 0; c < 3; ++c) {
-                const double v = isSigned ? 0.5 + 0.5 * s[x + c] : s[x + c];
-                d[x + c] = (Rvl8u)lround(255.0 * (v < 0 ? 0 : v > 1 ? 1 : v));
-            }
-            d[x + 3] = (Rvl8u)lround(255.0 * s[x + 3]);
+    for (y = 0; y < height; ++y)
+        for (x = 0; x < width; ++x) {
+            const double dx = x - 0.7 * width, dy = y - 0.35 * height;
+            mask[(size_t)y * step + x] = (Rvl8u)(dx * dx + dy * dy < 0.04 * height * height ? 255 : 0);
         }
-    }
 }
 
 int main(int argc, char** argv) {
     const char* dir = argc > 1 ? argv[1] : "rvl-demo-out";
     const RvlLibVersion* version = rvliGetLibVersion();
     const RvlSize roi = {W, H};
-    int waveStep, absStep, viewStep, colorStep, colorAbsStep, colorViewStep, failed = 0;
+    int waveStep, absStep, viewStep, colorStep, colorAbsStep, rgbaStep, planeStep, alphaStep, maskStep, failed = 0;
     Rvl16s *wave, *waveAbs;
-    Rvl32f *color, *colorAbs;
-    Rvl8u *view, *colorView;
+    Rvl32f *color, *colorAbs, *alpha;
+    Rvl8u *view, *rgba, *planes[4], *alpha8, *mask;
     RvlResult st;
+    int c;
 
     printf("%s %s, built %s\n", version->libraryName, version->versionText, version->buildDate);
     if (mkdir(dir, 0755) != 0 && errno != EEXIST) {
@@ -157,8 +141,13 @@ int main(int argc, char** argv) {
     view = rvliMalloc_8u_C1(W, H, &viewStep);
     color = rvliMalloc_32f_AC4(W, H, &colorStep);
     colorAbs = rvliMalloc_32f_AC4(W, H, &colorAbsStep);
-    colorView = rvliMalloc_8u_C4(W, H, &colorViewStep);
-    if (!wave || !waveAbs || !view || !color || !colorAbs || !colorView) {
+    alpha = rvliMalloc_32f_C1(W, H, &alphaStep);
+    rgba = rvliMalloc_8u_C4(W, H, &rgbaStep);
+    alpha8 = rvliMalloc_8u_C1(W, H, &planeStep);
+    mask = rvliMalloc_8u_C1(W, H, &maskStep);
+    for (c = 0; c < 4; ++c) planes[c] = rvliMalloc_8u_C1(W, H, &planeStep);
+    if (!wave || !waveAbs || !view || !color || !colorAbs || !alpha || !rgba || !alpha8 || !mask || !planes[0] ||
+        !planes[1] || !planes[2] || !planes[3]) {
         fprintf(stderr, "allocation failed\n");
         return 1;
     }
@@ -166,27 +155,65 @@ int main(int argc, char** argv) {
 
     make_wave_16s(wave, waveStep, W, H);
     make_wave_32f_rgba(color, colorStep, W, H);
-    /* Alpha of the AC4 destination: opaque; rvliAbs_32f_AC4R must keep it. */
+    /* The AC4 destination's alpha: rvliAbs_32f_AC4R must keep it. */
     make_wave_32f_rgba(colorAbs, colorAbsStep, W, H);
+    make_disk_mask(mask, maskStep, W, H);
 
+    /* Absolute value. */
     TIMED_CALL("rvliAbs_16s_C1R", 2.0 * W * H * 2, rvliAbs_16s_C1R(wave, waveStep, waveAbs, absStep, roi));
     TIMED_CALL("rvliAbs_32f_AC4R (alpha kept)", 2.0 * W * H * 16,
                rvliAbs_32f_AC4R(color, colorStep, colorAbs, colorAbsStep, roi));
 
-    show_16s(wave, waveStep, view, viewStep, W, H, 1);
+    /* 16s to 8u for display: the full range, and |x| stretched. */
+    TIMED_CALL("rvliScale_16s8u_C1R", W * H * 3.0, rvliScale_16s8u_C1R(wave, waveStep, view, viewStep, roi, rvlHintFast));
     failed |= write_png(dir, "wave_16s.png", view, viewStep, W, H, 1);
-    show_16s(waveAbs, absStep, view, viewStep, W, H, 0);
+    TIMED_CALL("rvliScaleC_16s8u_C1R", W * H * 3.0,
+               rvliScaleC_16s8u_C1R(waveAbs, absStep, 255.0 / 32767.0, 0.0, view, viewStep, roi, rvlHintFast));
     failed |= write_png(dir, "wave_abs_16s.png", view, viewStep, W, H, 1);
-    show_32f_rgba(color, colorStep, colorView, colorViewStep, W, H, 1);
-    failed |= write_png(dir, "color_32f.png", colorView, colorViewStep, W, H, 4);
-    show_32f_rgba(colorAbs, colorAbsStep, colorView, colorViewStep, W, H, 0);
-    failed |= write_png(dir, "color_abs_32f.png", colorView, colorViewStep, W, H, 4);
+
+    /* 32f RGBA to 8u RGBA: colour through the AC4 form, alpha through its
+     * own channel (gathered, scaled, scattered back). */
+    TIMED_CALL("rvliScale_32f8u_AC4R", W * H * 20.0,
+               rvliScale_32f8u_AC4R(color, colorStep, rgba, rgbaStep, roi, -1.0f, 1.0f));
+    TIMED_CALL("rvliCopy_32f_C4C1R (alpha out)", W * H * 8.0,
+               rvliCopy_32f_C4C1R(color + 3, colorStep, alpha, alphaStep, roi));
+    TIMED_CALL("rvliConvert_32f8u_C1RSfs (x 256)", W * H * 5.0,
+               rvliConvert_32f8u_C1RSfs(alpha, alphaStep, alpha8, planeStep, roi, rvlRoundNearestEven, -8));
+    TIMED_CALL("rvliCopy_8u_C1C4R (alpha in)", W * H * 2.0,
+               rvliCopy_8u_C1C4R(alpha8, planeStep, rgba + 3, rgbaStep, roi));
+    failed |= write_png(dir, "color_32f.png", rgba, rgbaStep, W, H, 4);
+    TIMED_CALL("rvliScale_32f8u_AC4R (|x|)", W * H * 20.0,
+               rvliScale_32f8u_AC4R(colorAbs, colorAbsStep, rgba, rgbaStep, roi, 0.0f, 1.0f));
+    failed |= write_png(dir, "color_abs_32f.png", rgba, rgbaStep, W, H, 4);
+
+    /* Channels: split to planes, merge back with red and blue swapped, and
+     * paint a disk through a mask. */
+    TIMED_CALL("rvliCopy_8u_C4P4R (split)", W * H * 8.0, rvliCopy_8u_C4P4R(rgba, rgbaStep, planes, planeStep, roi));
+    failed |= write_png(dir, "plane_red.png", planes[0], planeStep, W, H, 1);
+    {
+        const Rvl8u* swapped[4];
+        swapped[0] = planes[2];
+        swapped[1] = planes[1];
+        swapped[2] = planes[0];
+        swapped[3] = planes[3];
+        TIMED_CALL("rvliCopy_8u_P4C4R (merge, R<->B)", W * H * 8.0,
+                   rvliCopy_8u_P4C4R(swapped, planeStep, rgba, rgbaStep, roi));
+    }
+    {
+        const Rvl8u paint[4] = {255, 255, 255, 255};
+        TIMED_CALL("rvliSet_8u_C4MR (disk)", W * H * 5.0, rvliSet_8u_C4MR(paint, rgba, rgbaStep, roi, mask, maskStep));
+    }
+    failed |= write_png(dir, "color_swapped.png", rgba, rgbaStep, W, H, 4);
 
     rvliFree(wave);
     rvliFree(waveAbs);
     rvliFree(view);
     rvliFree(color);
     rvliFree(colorAbs);
-    rvliFree(colorView);
+    rvliFree(alpha);
+    rvliFree(rgba);
+    rvliFree(alpha8);
+    rvliFree(mask);
+    for (c = 0; c < 4; ++c) rvliFree(planes[c]);
     return failed ? 1 : 0;
 }
