@@ -171,6 +171,11 @@ int main(int argc, char** argv) {
                rvliScaleC_16s8u_C1R(waveAbs, absStep, 255.0 / 32767.0, 0.0, view, viewStep, roi, rvlHintFast));
     failed |= write_png(dir, "wave_abs_16s.png", view, viewStep, W, H, 1);
 
+    /* Thresholds: three levels from the wave (in place on an 8u view). */
+    TIMED_CALL("rvliThreshold_LTValGTVal_8u_C1IR", W * H * 2.0,
+               rvliThreshold_LTValGTVal_8u_C1IR(view, viewStep, roi, 150, 0, 220, 255));
+    failed |= write_png(dir, "wave_levels.png", view, viewStep, W, H, 1);
+
     /* 32f RGBA to 8u RGBA: colour through the AC4 form, alpha through its
      * own channel (gathered, scaled, scattered back). */
     TIMED_CALL("rvliScale_32f8u_AC4R", W * H * 20.0,

@@ -630,6 +630,232 @@ RVL_API RvlResult rvliScaleC_64f32f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f 
 RVL_API RvlResult rvliScaleC_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f mVal, Rvl64f aVal, Rvl64f* pDst, int dstStep, RvlSize roiSize, RvlHintAlgorithm hint);
 RVL_API RvlResult rvliScaleC_64f_C1IR(Rvl64f mVal, Rvl64f aVal, Rvl64f* pSrcDst, int srcDstStep, RvlSize roiSize, RvlHintAlgorithm hint);
 
+/* ====================================================================== */
+/* Threshold and compare: fixed thresholds                                 */
+/* ====================================================================== */
+
+/* Every channel is compared with its own threshold, strictly: an element
+ * equal to the threshold is kept. GT keeps min(x, t), LT max(x, t) (a 32f
+ * NaN becomes t); GTVal replaces x > t by value (NaN kept), LTVal replaces
+ * x < t by value (NaN replaced too); LTValGTVal does both with two
+ * thresholds (NaN kept). cmpOp is rvlCompareLess (LT) or rvlCompareGreater
+ * (GT); other codes are rvlResUnsupportedMode. AC4 forms leave alpha
+ * unwritten. Multi-channel forms take one threshold (and value) per
+ * channel. */
+
+/** Threshold, 8u: threshold against cmpOp. */
+RVL_API RvlResult rvliThreshold_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, RvlCmpOp cmpOp);
+/** Threshold, 16u: threshold against cmpOp. */
+RVL_API RvlResult rvliThreshold_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, RvlCmpOp cmpOp);
+/** Threshold, 16s: threshold against cmpOp. */
+RVL_API RvlResult rvliThreshold_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, RvlCmpOp cmpOp);
+/** Threshold, 32f: threshold against cmpOp. */
+RVL_API RvlResult rvliThreshold_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, RvlCmpOp cmpOp);
+/** Threshold_GT, 8u: clamp from above: min(x, threshold). */
+RVL_API RvlResult rvliThreshold_GT_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold);
+RVL_API RvlResult rvliThreshold_GT_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold);
+RVL_API RvlResult rvliThreshold_GT_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_GT_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_GT_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_GT_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold);
+/** Threshold_GT, 16u: clamp from above: min(x, threshold). */
+RVL_API RvlResult rvliThreshold_GT_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold);
+RVL_API RvlResult rvliThreshold_GT_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold);
+RVL_API RvlResult rvliThreshold_GT_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_GT_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_GT_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_GT_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold);
+/** Threshold_GT, 16s: clamp from above: min(x, threshold). */
+RVL_API RvlResult rvliThreshold_GT_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold);
+RVL_API RvlResult rvliThreshold_GT_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold);
+RVL_API RvlResult rvliThreshold_GT_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_GT_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_GT_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_GT_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold);
+/** Threshold_GT, 32f: clamp from above: min(x, threshold). */
+RVL_API RvlResult rvliThreshold_GT_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold);
+RVL_API RvlResult rvliThreshold_GT_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold);
+RVL_API RvlResult rvliThreshold_GT_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_GT_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_GT_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_GT_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold);
+/** Threshold_LT, 8u: clamp from below: max(x, threshold). */
+RVL_API RvlResult rvliThreshold_LT_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold);
+RVL_API RvlResult rvliThreshold_LT_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold);
+RVL_API RvlResult rvliThreshold_LT_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_LT_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_LT_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold);
+RVL_API RvlResult rvliThreshold_LT_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold);
+/** Threshold_LT, 16u: clamp from below: max(x, threshold). */
+RVL_API RvlResult rvliThreshold_LT_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold);
+RVL_API RvlResult rvliThreshold_LT_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold);
+RVL_API RvlResult rvliThreshold_LT_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_LT_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_LT_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold);
+RVL_API RvlResult rvliThreshold_LT_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold);
+/** Threshold_LT, 16s: clamp from below: max(x, threshold). */
+RVL_API RvlResult rvliThreshold_LT_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold);
+RVL_API RvlResult rvliThreshold_LT_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold);
+RVL_API RvlResult rvliThreshold_LT_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_LT_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_LT_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold);
+RVL_API RvlResult rvliThreshold_LT_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold);
+/** Threshold_LT, 32f: clamp from below: max(x, threshold). */
+RVL_API RvlResult rvliThreshold_LT_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold);
+RVL_API RvlResult rvliThreshold_LT_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold);
+RVL_API RvlResult rvliThreshold_LT_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_LT_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_LT_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold);
+RVL_API RvlResult rvliThreshold_LT_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold);
+/** Threshold_Val, 8u: replace by value where x cmpOp threshold. */
+RVL_API RvlResult rvliThreshold_Val_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value, RvlCmpOp cmpOp);
+/** Threshold_Val, 16u: replace by value where x cmpOp threshold. */
+RVL_API RvlResult rvliThreshold_Val_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value, RvlCmpOp cmpOp);
+/** Threshold_Val, 16s: replace by value where x cmpOp threshold. */
+RVL_API RvlResult rvliThreshold_Val_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value, RvlCmpOp cmpOp);
+/** Threshold_Val, 32f: replace by value where x cmpOp threshold. */
+RVL_API RvlResult rvliThreshold_Val_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value, RvlCmpOp cmpOp);
+RVL_API RvlResult rvliThreshold_Val_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value, RvlCmpOp cmpOp);
+/** Threshold_GTVal, 8u: replace x > threshold by value. */
+RVL_API RvlResult rvliThreshold_GTVal_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_C4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_GTVal_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+/** Threshold_GTVal, 16u: replace x > threshold by value. */
+RVL_API RvlResult rvliThreshold_GTVal_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_C4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_GTVal_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+/** Threshold_GTVal, 16s: replace x > threshold by value. */
+RVL_API RvlResult rvliThreshold_GTVal_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_C4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_GTVal_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+/** Threshold_GTVal, 32f: replace x > threshold by value. */
+RVL_API RvlResult rvliThreshold_GTVal_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_GTVal_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+/** Threshold_LTVal, 8u: replace x < threshold by value. */
+RVL_API RvlResult rvliThreshold_LTVal_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u threshold, Rvl8u value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_C4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+RVL_API RvlResult rvliThreshold_LTVal_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* threshold, const Rvl8u* value);
+/** Threshold_LTVal, 16u: replace x < threshold by value. */
+RVL_API RvlResult rvliThreshold_LTVal_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u threshold, Rvl16u value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_C4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+RVL_API RvlResult rvliThreshold_LTVal_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* threshold, const Rvl16u* value);
+/** Threshold_LTVal, 16s: replace x < threshold by value. */
+RVL_API RvlResult rvliThreshold_LTVal_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s threshold, Rvl16s value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_C4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+RVL_API RvlResult rvliThreshold_LTVal_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* threshold, const Rvl16s* value);
+/** Threshold_LTVal, 32f: replace x < threshold by value. */
+RVL_API RvlResult rvliThreshold_LTVal_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f threshold, Rvl32f value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+RVL_API RvlResult rvliThreshold_LTVal_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* threshold, const Rvl32f* value);
+/** Threshold_LTValGTVal, 8u: replace x < thresholdLT by valueLT and x > thresholdGT by valueGT. */
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, Rvl8u thresholdLT, Rvl8u valueLT, Rvl8u thresholdGT, Rvl8u valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl8u thresholdLT, Rvl8u valueLT, Rvl8u thresholdGT, Rvl8u valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* thresholdLT, const Rvl8u* valueLT, const Rvl8u* thresholdGT, const Rvl8u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* thresholdLT, const Rvl8u* valueLT, const Rvl8u* thresholdGT, const Rvl8u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, const Rvl8u* thresholdLT, const Rvl8u* valueLT, const Rvl8u* thresholdGT, const Rvl8u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl8u* thresholdLT, const Rvl8u* valueLT, const Rvl8u* thresholdGT, const Rvl8u* valueGT);
+/** Threshold_LTValGTVal, 16u: replace x < thresholdLT by valueLT and x > thresholdGT by valueGT. */
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, Rvl16u thresholdLT, Rvl16u valueLT, Rvl16u thresholdGT, Rvl16u valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16u thresholdLT, Rvl16u valueLT, Rvl16u thresholdGT, Rvl16u valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* thresholdLT, const Rvl16u* valueLT, const Rvl16u* thresholdGT, const Rvl16u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* thresholdLT, const Rvl16u* valueLT, const Rvl16u* thresholdGT, const Rvl16u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, const Rvl16u* thresholdLT, const Rvl16u* valueLT, const Rvl16u* thresholdGT, const Rvl16u* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16u* thresholdLT, const Rvl16u* valueLT, const Rvl16u* thresholdGT, const Rvl16u* valueGT);
+/** Threshold_LTValGTVal, 16s: replace x < thresholdLT by valueLT and x > thresholdGT by valueGT. */
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, Rvl16s thresholdLT, Rvl16s valueLT, Rvl16s thresholdGT, Rvl16s valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl16s thresholdLT, Rvl16s valueLT, Rvl16s thresholdGT, Rvl16s valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* thresholdLT, const Rvl16s* valueLT, const Rvl16s* thresholdGT, const Rvl16s* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* thresholdLT, const Rvl16s* valueLT, const Rvl16s* thresholdGT, const Rvl16s* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, const Rvl16s* thresholdLT, const Rvl16s* valueLT, const Rvl16s* thresholdGT, const Rvl16s* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl16s* thresholdLT, const Rvl16s* valueLT, const Rvl16s* thresholdGT, const Rvl16s* valueGT);
+/** Threshold_LTValGTVal, 32f: replace x < thresholdLT by valueLT and x > thresholdGT by valueGT. */
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, Rvl32f thresholdLT, Rvl32f valueLT, Rvl32f thresholdGT, Rvl32f valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, Rvl32f thresholdLT, Rvl32f valueLT, Rvl32f thresholdGT, Rvl32f valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
+RVL_API RvlResult rvliThreshold_LTValGTVal_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
+
 #ifdef __cplusplus
 }
 #endif
