@@ -14,19 +14,12 @@
 
 #include "rvl.h"
 #include "support/pixel_case.hpp"
+#include "support/reference.hpp"
 
 using namespace rvltest;
 
 namespace {
 
-template <class D>
-D to_int(long double v) {
-    using L = std::numeric_limits<D>;
-    if (std::isnan(v)) return std::is_signed_v<D> ? L::min() : D(0);
-    if (v <= static_cast<long double>(L::lowest())) return L::lowest();
-    if (v >= static_cast<long double>(L::max())) return L::max();
-    return static_cast<D>(v);
-}
 
 // Floor division, written differently from the shifts of the fast paths.
 long long floor_div(long long a, long long b) { return (a - ((a % b + b) % b)) / b; }
@@ -263,26 +256,18 @@ TEST(ScaleAndScaleC, CallersRoundingModeIsRestoredAndIgnored) {
     std::vector<Rvl32s> isrc(64);
     for (auto& v : src) v = scalec_value<Rvl32f>(rng);
     for (auto& v : isrc) v = random_value<Rvl32s>(rng);
-    auto run = [&](std::vector<Rvl8u>& a, std::vector<Rvl16s>& b, std::vector<Rvl32f>& c) {
-        ASSERT_EQ(rvlResOk, rvliScale_32f8u_C1R(src.data(), 256, a.data(), 64, {64, 1}, -100.0f, 77.0f));
-        ASSERT_EQ(rvlResOk, rvliScale_32s8u_C1R(isrc.data(), 256, a.data() + 64, 64, {64, 1}, rvlHintAccurate));
-        ASSERT_EQ(rvlResOk, rvliScaleC_32f16s_C1R(src.data(), 256, 3.3, 0.1, b.data(), 128, {64, 1}, rvlHintFast));
-        ASSERT_EQ(rvlResOk, rvliScaleC_32s32f_C1R(isrc.data(), 256, 0.3, 0.7, c.data(), 256, {64, 1}, rvlHintAccurate));
-    };
-    std::vector<Rvl8u> a0(128), a1(128);
-    std::vector<Rvl16s> b0(64), b1(64);
-    std::vector<Rvl32f> c0(64), c1(64);
-    run(a0, b0, c0);
-    for (int caller : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
-        ASSERT_EQ(0, std::fesetround(caller));
-        const unsigned csr = _mm_getcsr();
-        run(a1, b1, c1);
-        EXPECT_EQ(csr, _mm_getcsr());
-        std::fesetround(FE_TONEAREST);
-        EXPECT_EQ(a0, a1);
-        EXPECT_EQ(b0, b1);
-        EXPECT_EQ(c0, c1);
-    }
+    expect_independent_of_callers_rounding([&] {
+        std::vector<Rvl8u> a(128);
+        std::vector<Rvl16s> b(64);
+        std::vector<Rvl32f> c(64);
+        EXPECT_EQ(rvlResOk, rvliScale_32f8u_C1R(src.data(), 256, a.data(), 64, {64, 1}, -100.0f, 77.0f));
+        EXPECT_EQ(rvlResOk, rvliScale_32s8u_C1R(isrc.data(), 256, a.data() + 64, 64, {64, 1}, rvlHintAccurate));
+        EXPECT_EQ(rvlResOk, rvliScaleC_32f16s_C1R(src.data(), 256, 3.3, 0.1, b.data(), 128, {64, 1}, rvlHintFast));
+        EXPECT_EQ(rvlResOk, rvliScaleC_32s32f_C1R(isrc.data(), 256, 0.3, 0.7, c.data(), 256, {64, 1}, rvlHintAccurate));
+        std::vector<unsigned char> out;
+        append_bytes(out, a), append_bytes(out, b), append_bytes(out, c);
+        return out;
+    });
 }
 
 }  // namespace
