@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <type_traits>
 
 #include "rvl.h"
 
@@ -61,5 +62,18 @@ inline RvlResult step_check(S... steps) {
 inline RvlResult forward_width_check(RvlSize roi) {
     return roi.width < 1 ? rvlResBadSize : rvlResOk;
 }
+inline RvlResult forward_width_check(RvlSizeL roi) {
+    return roi.width < 1 ? rvlResBadSize : rvlResOk;
+}
+
+// A constant of a C1 member is a scalar; of the other layouts, an array with
+// one entry per processed channel.
+template <class T, RvlChannels L>
+using Param = std::conditional_t<L == rvlChannels1, T, const T*>;
+
+template <class T>
+inline const T* entries(const T& scalar) { return &scalar; }
+template <class T>
+inline const T* entries(const T* array) { return array; }
 
 }  // namespace rvl

@@ -16,16 +16,6 @@
 namespace rvl {
 namespace {
 
-// One threshold (or value) per processed channel: a scalar for C1, an array
-// for the other layouts.
-template <class T, RvlChannels L>
-using Param = std::conditional_t<L == rvlChannels1, T, const T*>;
-
-template <class T>
-const T* entries(const T& scalar) { return &scalar; }
-template <class T>
-const T* entries(const T* array) { return array; }
-
 constexpr int processed_channels(RvlChannels l) { return l == rvlChannelsAC4 ? 3 : static_cast<int>(l); }
 
 template <Thr K, class T, RvlChannels L>

@@ -1,0 +1,462 @@
+// Add, Sub, Mul and their constant forms: rvli<Add|Sub|Mul>[C]_<T>_<L>[I]R[Sfs][_L].
+//
+// Checks: null pointers, then the size; steps are not checked. The C3 and
+// C4 two-image forms run the one-channel kernel over width x channels
+// elements and, like every member that forwards, check the width first; so
+// do the in-place forms, which forward to their twins. Constant forms check
+// their value array with the other pointers. An _L call whose steps and
+// byte count fit 32 bits is the 32-bit call.
+#include "arith/arith_common.hpp"
+#include "frame/entry.hpp"
+#include "frame/forward.hpp"
+
+namespace rvl {
+namespace {
+
+template <Ar K, class T, RvlChannels L, class Sz, class Step>
+RvlResult arith(const T* pSrc1, Step src1Step, const T* pSrc2, Step src2Step, T* pDst, Step dstStep, Sz roiSize,
+                int scaleFactor) {
+    if constexpr (is_large<Sz>)
+        if (fits_twin(roiSize, pixel_bytes<T, L>, src1Step, src2Step, dstStep))
+            return arith<K, T, L, RvlSize, int>(pSrc1, int(src1Step), pSrc2, int(src2Step), pDst, int(dstStep),
+                                                narrow(roiSize), scaleFactor);
+    if constexpr (L == rvlChannels3 || L == rvlChannels4)
+        if (RvlResult st = forward_width_check(roiSize)) return st;
+    if (RvlResult st = first_failure({null_check(pSrc1, pSrc2, pDst), roi_check(roiSize)})) return st;
+    auto run = [&](const auto& op) {
+        return binary_image<L>(op, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize);
+    };
+    if constexpr (std::is_same_v<T, Rvl32f>)
+        return run(FloatArithOp<K>{});
+    else
+        return with_arith_op<K, T>(scaleFactor, run);
+}
+
+template <Ar K, RvlChannels L, class Sz, class Step>
+RvlResult arith_32f(const Rvl32f* pSrc1, Step src1Step, const Rvl32f* pSrc2, Step src2Step, Rvl32f* pDst, Step dstStep,
+                    Sz roiSize) {
+    return arith<K, Rvl32f, L, Sz, Step>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize, 0);
+}
+
+// src op value: the constant is the first operand (SubC gives src - value).
+template <Ar K, class T, RvlChannels L, class Sz, class Step>
+RvlResult arith_c(const T* pSrc, Step srcStep, Param<T, L> value, T* pDst, Step dstStep, Sz roiSize, int scaleFactor) {
+    if constexpr (is_large<Sz>)
+        if (fits_twin(roiSize, pixel_bytes<T, L>, srcStep, dstStep))
+            return arith_c<K, T, L, RvlSize, int>(pSrc, int(srcStep), value, pDst, int(dstStep), narrow(roiSize),
+                                                  scaleFactor);
+    if constexpr (L == rvlChannels1) {
+        if (RvlResult st = first_failure({null_check(pSrc, pDst), roi_check(roiSize)})) return st;
+    } else {
+        if (RvlResult st = first_failure({null_check(pSrc, pDst, value), roi_check(roiSize)})) return st;
+    }
+    auto run = [&](const auto& op) { return constant_image<L>(op, entries(value), pSrc, srcStep, pDst, dstStep, roiSize); };
+    if constexpr (std::is_same_v<T, Rvl32f>)
+        return run(FloatArithOp<K>{});
+    else
+        return with_arith_op<K, T>(scaleFactor, run);
+}
+
+template <Ar K, RvlChannels L, class Sz, class Step>
+RvlResult arith_c_32f(const Rvl32f* pSrc, Step srcStep, Param<Rvl32f, L> value, Rvl32f* pDst, Step dstStep, Sz roiSize) {
+    return arith_c<K, Rvl32f, L, Sz, Step>(pSrc, srcStep, value, pDst, dstStep, roiSize, 0);
+}
+
+}  // namespace
+
+RVL_BIND(rvliAdd_8u_C1RSfs, arith<Ar::Add, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAdd_8u_C1IRSfs, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_8u_C1RSfs, arith_c<Ar::Add, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAddC_8u_C1IRSfs, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_8u_C1RSfs_L, arith<Ar::Add, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_8u_C1IRSfs_L, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_8u_C1RSfs_L, arith_c<Ar::Add, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_8u_C1IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_8u_C3RSfs, arith<Ar::Add, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAdd_8u_C3IRSfs, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_8u_C3RSfs, arith_c<Ar::Add, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAddC_8u_C3IRSfs, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_8u_C3RSfs_L, arith<Ar::Add, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_8u_C3IRSfs_L, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_8u_C3RSfs_L, arith_c<Ar::Add, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_8u_C3IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_8u_C4RSfs, arith<Ar::Add, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAdd_8u_C4IRSfs, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_8u_C4RSfs, arith_c<Ar::Add, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAddC_8u_C4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_8u_C4RSfs_L, arith<Ar::Add, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_8u_C4IRSfs_L, InPlace2<arith<Ar::Add, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_8u_C4RSfs_L, arith_c<Ar::Add, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_8u_C4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_8u_AC4RSfs, arith<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAdd_8u_AC4IRSfs, InPlace2<arith<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_8u_AC4RSfs, arith_c<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAddC_8u_AC4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_8u_AC4RSfs_L, arith<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_8u_AC4IRSfs_L, InPlace2<arith<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_8u_AC4RSfs_L, arith_c<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_8u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliAdd_16u_C1RSfs, arith<Ar::Add, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAdd_16u_C1IRSfs, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16u_C1RSfs, arith_c<Ar::Add, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAddC_16u_C1IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16u_C1RSfs_L, arith<Ar::Add, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16u_C1IRSfs_L, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16u_C1RSfs_L, arith_c<Ar::Add, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16u_C1IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16u_C3RSfs, arith<Ar::Add, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAdd_16u_C3IRSfs, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16u_C3RSfs, arith_c<Ar::Add, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAddC_16u_C3IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16u_C3RSfs_L, arith<Ar::Add, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16u_C3IRSfs_L, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16u_C3RSfs_L, arith_c<Ar::Add, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16u_C3IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16u_C4RSfs, arith<Ar::Add, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAdd_16u_C4IRSfs, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16u_C4RSfs, arith_c<Ar::Add, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAddC_16u_C4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16u_C4RSfs_L, arith<Ar::Add, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16u_C4IRSfs_L, InPlace2<arith<Ar::Add, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16u_C4RSfs_L, arith_c<Ar::Add, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16u_C4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16u_AC4RSfs, arith<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAdd_16u_AC4IRSfs, InPlace2<arith<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16u_AC4RSfs, arith_c<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAddC_16u_AC4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16u_AC4RSfs_L, arith<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16u_AC4IRSfs_L, InPlace2<arith<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16u_AC4RSfs_L, arith_c<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliAdd_16s_C1RSfs, arith<Ar::Add, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAdd_16s_C1IRSfs, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16s_C1RSfs, arith_c<Ar::Add, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAddC_16s_C1IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16s_C1RSfs_L, arith<Ar::Add, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16s_C1IRSfs_L, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16s_C1RSfs_L, arith_c<Ar::Add, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16s_C1IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16s_C3RSfs, arith<Ar::Add, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAdd_16s_C3IRSfs, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16s_C3RSfs, arith_c<Ar::Add, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAddC_16s_C3IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16s_C3RSfs_L, arith<Ar::Add, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16s_C3IRSfs_L, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16s_C3RSfs_L, arith_c<Ar::Add, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16s_C3IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16s_C4RSfs, arith<Ar::Add, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAdd_16s_C4IRSfs, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16s_C4RSfs, arith_c<Ar::Add, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAddC_16s_C4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16s_C4RSfs_L, arith<Ar::Add, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16s_C4IRSfs_L, InPlace2<arith<Ar::Add, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16s_C4RSfs_L, arith_c<Ar::Add, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16s_C4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_16s_AC4RSfs, arith<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAdd_16s_AC4IRSfs, InPlace2<arith<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_16s_AC4RSfs, arith_c<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAddC_16s_AC4IRSfs, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_16s_AC4RSfs_L, arith<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_16s_AC4IRSfs_L, InPlace2<arith<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_16s_AC4RSfs_L, arith_c<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_16s_AC4IRSfs_L, InPlaceC<arith_c<Ar::Add, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliAdd_32f_C1R, arith_32f<Ar::Add, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAdd_32f_C1IR, InPlace2<arith_32f<Ar::Add, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_32f_C1R, arith_c_32f<Ar::Add, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliAddC_32f_C1IR, InPlaceC<arith_c_32f<Ar::Add, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_32f_C1R_L, arith_32f<Ar::Add, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_32f_C1IR_L, InPlace2<arith_32f<Ar::Add, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_32f_C1R_L, arith_c_32f<Ar::Add, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_32f_C1IR_L, InPlaceC<arith_c_32f<Ar::Add, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_32f_C3R, arith_32f<Ar::Add, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAdd_32f_C3IR, InPlace2<arith_32f<Ar::Add, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_32f_C3R, arith_c_32f<Ar::Add, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliAddC_32f_C3IR, InPlaceC<arith_c_32f<Ar::Add, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_32f_C3R_L, arith_32f<Ar::Add, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_32f_C3IR_L, InPlace2<arith_32f<Ar::Add, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_32f_C3R_L, arith_c_32f<Ar::Add, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_32f_C3IR_L, InPlaceC<arith_c_32f<Ar::Add, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_32f_C4R, arith_32f<Ar::Add, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAdd_32f_C4IR, InPlace2<arith_32f<Ar::Add, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_32f_C4R, arith_c_32f<Ar::Add, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliAddC_32f_C4IR, InPlaceC<arith_c_32f<Ar::Add, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_32f_C4R_L, arith_32f<Ar::Add, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_32f_C4IR_L, InPlace2<arith_32f<Ar::Add, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_32f_C4R_L, arith_c_32f<Ar::Add, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_32f_C4IR_L, InPlaceC<arith_c_32f<Ar::Add, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAdd_32f_AC4R, arith_32f<Ar::Add, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAdd_32f_AC4IR, InPlace2<arith_32f<Ar::Add, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAddC_32f_AC4R, arith_c_32f<Ar::Add, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliAddC_32f_AC4IR, InPlaceC<arith_c_32f<Ar::Add, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliAdd_32f_AC4R_L, arith_32f<Ar::Add, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAdd_32f_AC4IR_L, InPlace2<arith_32f<Ar::Add, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliAddC_32f_AC4R_L, arith_c_32f<Ar::Add, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliAddC_32f_AC4IR_L, InPlaceC<arith_c_32f<Ar::Add, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliSub_8u_C1RSfs, arith<Ar::Sub, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSub_8u_C1IRSfs, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_8u_C1RSfs, arith_c<Ar::Sub, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSubC_8u_C1IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSub_8u_C1RSfs_L, arith<Ar::Sub, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_8u_C1IRSfs_L, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_8u_C1RSfs_L, arith_c<Ar::Sub, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_8u_C1IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_8u_C3RSfs, arith<Ar::Sub, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSub_8u_C3IRSfs, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_8u_C3RSfs, arith_c<Ar::Sub, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSubC_8u_C3IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSub_8u_C3RSfs_L, arith<Ar::Sub, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_8u_C3IRSfs_L, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_8u_C3RSfs_L, arith_c<Ar::Sub, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_8u_C3IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_8u_C4RSfs, arith<Ar::Sub, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSub_8u_C4IRSfs, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_8u_C4RSfs, arith_c<Ar::Sub, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSubC_8u_C4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_8u_C4RSfs_L, arith<Ar::Sub, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_8u_C4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_8u_C4RSfs_L, arith_c<Ar::Sub, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_8u_C4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_8u_AC4RSfs, arith<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSub_8u_AC4IRSfs, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_8u_AC4RSfs, arith_c<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSubC_8u_AC4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_8u_AC4RSfs_L, arith<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_8u_AC4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_8u_AC4RSfs_L, arith_c<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_8u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliSub_16u_C1RSfs, arith<Ar::Sub, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSub_16u_C1IRSfs, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16u_C1RSfs, arith_c<Ar::Sub, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSubC_16u_C1IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16u_C1RSfs_L, arith<Ar::Sub, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16u_C1IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16u_C1RSfs_L, arith_c<Ar::Sub, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16u_C1IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16u_C3RSfs, arith<Ar::Sub, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSub_16u_C3IRSfs, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16u_C3RSfs, arith_c<Ar::Sub, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSubC_16u_C3IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16u_C3RSfs_L, arith<Ar::Sub, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16u_C3IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16u_C3RSfs_L, arith_c<Ar::Sub, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16u_C3IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16u_C4RSfs, arith<Ar::Sub, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSub_16u_C4IRSfs, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16u_C4RSfs, arith_c<Ar::Sub, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSubC_16u_C4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16u_C4RSfs_L, arith<Ar::Sub, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16u_C4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16u_C4RSfs_L, arith_c<Ar::Sub, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16u_C4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16u_AC4RSfs, arith<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSub_16u_AC4IRSfs, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16u_AC4RSfs, arith_c<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSubC_16u_AC4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16u_AC4RSfs_L, arith<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16u_AC4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16u_AC4RSfs_L, arith_c<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliSub_16s_C1RSfs, arith<Ar::Sub, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSub_16s_C1IRSfs, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16s_C1RSfs, arith_c<Ar::Sub, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSubC_16s_C1IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16s_C1RSfs_L, arith<Ar::Sub, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16s_C1IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16s_C1RSfs_L, arith_c<Ar::Sub, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16s_C1IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16s_C3RSfs, arith<Ar::Sub, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSub_16s_C3IRSfs, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16s_C3RSfs, arith_c<Ar::Sub, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSubC_16s_C3IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16s_C3RSfs_L, arith<Ar::Sub, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16s_C3IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16s_C3RSfs_L, arith_c<Ar::Sub, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16s_C3IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16s_C4RSfs, arith<Ar::Sub, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSub_16s_C4IRSfs, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16s_C4RSfs, arith_c<Ar::Sub, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSubC_16s_C4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16s_C4RSfs_L, arith<Ar::Sub, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16s_C4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16s_C4RSfs_L, arith_c<Ar::Sub, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16s_C4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_16s_AC4RSfs, arith<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSub_16s_AC4IRSfs, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_16s_AC4RSfs, arith_c<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSubC_16s_AC4IRSfs, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_16s_AC4RSfs_L, arith<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_16s_AC4IRSfs_L, InPlace2<arith<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_16s_AC4RSfs_L, arith_c<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_16s_AC4IRSfs_L, InPlaceC<arith_c<Ar::Sub, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliSub_32f_C1R, arith_32f<Ar::Sub, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSub_32f_C1IR, InPlace2<arith_32f<Ar::Sub, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_32f_C1R, arith_c_32f<Ar::Sub, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliSubC_32f_C1IR, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliSub_32f_C1R_L, arith_32f<Ar::Sub, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_32f_C1IR_L, InPlace2<arith_32f<Ar::Sub, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_32f_C1R_L, arith_c_32f<Ar::Sub, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_32f_C1IR_L, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_32f_C3R, arith_32f<Ar::Sub, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSub_32f_C3IR, InPlace2<arith_32f<Ar::Sub, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_32f_C3R, arith_c_32f<Ar::Sub, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliSubC_32f_C3IR, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliSub_32f_C3R_L, arith_32f<Ar::Sub, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_32f_C3IR_L, InPlace2<arith_32f<Ar::Sub, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_32f_C3R_L, arith_c_32f<Ar::Sub, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_32f_C3IR_L, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_32f_C4R, arith_32f<Ar::Sub, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSub_32f_C4IR, InPlace2<arith_32f<Ar::Sub, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_32f_C4R, arith_c_32f<Ar::Sub, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliSubC_32f_C4IR, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_32f_C4R_L, arith_32f<Ar::Sub, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_32f_C4IR_L, InPlace2<arith_32f<Ar::Sub, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_32f_C4R_L, arith_c_32f<Ar::Sub, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_32f_C4IR_L, InPlaceC<arith_c_32f<Ar::Sub, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSub_32f_AC4R, arith_32f<Ar::Sub, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSub_32f_AC4IR, InPlace2<arith_32f<Ar::Sub, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSubC_32f_AC4R, arith_c_32f<Ar::Sub, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliSubC_32f_AC4IR, InPlaceC<arith_c_32f<Ar::Sub, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliSub_32f_AC4R_L, arith_32f<Ar::Sub, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSub_32f_AC4IR_L, InPlace2<arith_32f<Ar::Sub, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliSubC_32f_AC4R_L, arith_c_32f<Ar::Sub, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliSubC_32f_AC4IR_L, InPlaceC<arith_c_32f<Ar::Sub, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliMul_8u_C1RSfs, arith<Ar::Mul, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMul_8u_C1IRSfs, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_8u_C1RSfs, arith_c<Ar::Mul, Rvl8u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMulC_8u_C1IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMul_8u_C1RSfs_L, arith<Ar::Mul, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_8u_C1IRSfs_L, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_8u_C1RSfs_L, arith_c<Ar::Mul, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_8u_C1IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_8u_C3RSfs, arith<Ar::Mul, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMul_8u_C3IRSfs, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_8u_C3RSfs, arith_c<Ar::Mul, Rvl8u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMulC_8u_C3IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMul_8u_C3RSfs_L, arith<Ar::Mul, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_8u_C3IRSfs_L, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_8u_C3RSfs_L, arith_c<Ar::Mul, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_8u_C3IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_8u_C4RSfs, arith<Ar::Mul, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMul_8u_C4IRSfs, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_8u_C4RSfs, arith_c<Ar::Mul, Rvl8u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMulC_8u_C4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_8u_C4RSfs_L, arith<Ar::Mul, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_8u_C4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_8u_C4RSfs_L, arith_c<Ar::Mul, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_8u_C4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_8u_AC4RSfs, arith<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMul_8u_AC4IRSfs, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_8u_AC4RSfs, arith_c<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMulC_8u_AC4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_8u_AC4RSfs_L, arith<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_8u_AC4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_8u_AC4RSfs_L, arith_c<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_8u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl8u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliMul_16u_C1RSfs, arith<Ar::Mul, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMul_16u_C1IRSfs, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16u_C1RSfs, arith_c<Ar::Mul, Rvl16u, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMulC_16u_C1IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16u_C1RSfs_L, arith<Ar::Mul, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16u_C1IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16u_C1RSfs_L, arith_c<Ar::Mul, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16u_C1IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16u_C3RSfs, arith<Ar::Mul, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMul_16u_C3IRSfs, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16u_C3RSfs, arith_c<Ar::Mul, Rvl16u, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMulC_16u_C3IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16u_C3RSfs_L, arith<Ar::Mul, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16u_C3IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16u_C3RSfs_L, arith_c<Ar::Mul, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16u_C3IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16u_C4RSfs, arith<Ar::Mul, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMul_16u_C4IRSfs, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16u_C4RSfs, arith_c<Ar::Mul, Rvl16u, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMulC_16u_C4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16u_C4RSfs_L, arith<Ar::Mul, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16u_C4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16u_C4RSfs_L, arith_c<Ar::Mul, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16u_C4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16u_AC4RSfs, arith<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMul_16u_AC4IRSfs, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16u_AC4RSfs, arith_c<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMulC_16u_AC4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16u_AC4RSfs_L, arith<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16u_AC4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16u_AC4RSfs_L, arith_c<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16u_AC4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16u, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliMul_16s_C1RSfs, arith<Ar::Mul, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMul_16s_C1IRSfs, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16s_C1RSfs, arith_c<Ar::Mul, Rvl16s, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMulC_16s_C1IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16s_C1RSfs_L, arith<Ar::Mul, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16s_C1IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16s_C1RSfs_L, arith_c<Ar::Mul, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16s_C1IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16s_C3RSfs, arith<Ar::Mul, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMul_16s_C3IRSfs, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16s_C3RSfs, arith_c<Ar::Mul, Rvl16s, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMulC_16s_C3IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16s_C3RSfs_L, arith<Ar::Mul, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16s_C3IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16s_C3RSfs_L, arith_c<Ar::Mul, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16s_C3IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16s_C4RSfs, arith<Ar::Mul, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMul_16s_C4IRSfs, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16s_C4RSfs, arith_c<Ar::Mul, Rvl16s, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMulC_16s_C4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16s_C4RSfs_L, arith<Ar::Mul, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16s_C4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16s_C4RSfs_L, arith_c<Ar::Mul, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16s_C4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_16s_AC4RSfs, arith<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMul_16s_AC4IRSfs, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_16s_AC4RSfs, arith_c<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMulC_16s_AC4IRSfs, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_16s_AC4RSfs_L, arith<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_16s_AC4IRSfs_L, InPlace2<arith<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_16s_AC4RSfs_L, arith_c<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_16s_AC4IRSfs_L, InPlaceC<arith_c<Ar::Mul, Rvl16s, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+
+RVL_BIND(rvliMul_32f_C1R, arith_32f<Ar::Mul, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMul_32f_C1IR, InPlace2<arith_32f<Ar::Mul, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_32f_C1R, arith_c_32f<Ar::Mul, rvlChannels1, RvlSize, int>);
+RVL_BIND(rvliMulC_32f_C1IR, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels1, RvlSize, int>>::call);
+RVL_BIND(rvliMul_32f_C1R_L, arith_32f<Ar::Mul, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_32f_C1IR_L, InPlace2<arith_32f<Ar::Mul, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_32f_C1R_L, arith_c_32f<Ar::Mul, rvlChannels1, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_32f_C1IR_L, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels1, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_32f_C3R, arith_32f<Ar::Mul, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMul_32f_C3IR, InPlace2<arith_32f<Ar::Mul, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_32f_C3R, arith_c_32f<Ar::Mul, rvlChannels3, RvlSize, int>);
+RVL_BIND(rvliMulC_32f_C3IR, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels3, RvlSize, int>>::call);
+RVL_BIND(rvliMul_32f_C3R_L, arith_32f<Ar::Mul, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_32f_C3IR_L, InPlace2<arith_32f<Ar::Mul, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_32f_C3R_L, arith_c_32f<Ar::Mul, rvlChannels3, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_32f_C3IR_L, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels3, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_32f_C4R, arith_32f<Ar::Mul, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMul_32f_C4IR, InPlace2<arith_32f<Ar::Mul, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_32f_C4R, arith_c_32f<Ar::Mul, rvlChannels4, RvlSize, int>);
+RVL_BIND(rvliMulC_32f_C4IR, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_32f_C4R_L, arith_32f<Ar::Mul, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_32f_C4IR_L, InPlace2<arith_32f<Ar::Mul, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_32f_C4R_L, arith_c_32f<Ar::Mul, rvlChannels4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_32f_C4IR_L, InPlaceC<arith_c_32f<Ar::Mul, rvlChannels4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMul_32f_AC4R, arith_32f<Ar::Mul, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMul_32f_AC4IR, InPlace2<arith_32f<Ar::Mul, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMulC_32f_AC4R, arith_c_32f<Ar::Mul, rvlChannelsAC4, RvlSize, int>);
+RVL_BIND(rvliMulC_32f_AC4IR, InPlaceC<arith_c_32f<Ar::Mul, rvlChannelsAC4, RvlSize, int>>::call);
+RVL_BIND(rvliMul_32f_AC4R_L, arith_32f<Ar::Mul, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMul_32f_AC4IR_L, InPlace2<arith_32f<Ar::Mul, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+RVL_BIND(rvliMulC_32f_AC4R_L, arith_c_32f<Ar::Mul, rvlChannelsAC4, RvlSizeL, std::int64_t>);
+RVL_BIND(rvliMulC_32f_AC4IR_L, InPlaceC<arith_c_32f<Ar::Mul, rvlChannelsAC4, RvlSizeL, std::int64_t>>::call);
+}  // namespace rvl

@@ -1,0 +1,44 @@
+// Shared by the arithmetic families: choosing the kernel for a scale factor
+// and the _L rule (hand the call to the 32-bit form when it fits).
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "frame/binary.hpp"
+#include "frame/check.hpp"
+#include "kernels/arith.hpp"
+
+namespace rvl {
+
+template <class Sz>
+constexpr bool is_large = std::is_same_v<Sz, RvlSizeL>;
+
+template <class T, RvlChannels L>
+constexpr std::int64_t pixel_bytes = stored_channels<L> * std::int64_t{sizeof(T)};
+
+// Calls run(op) with the integer Add/Sub/Mul kernel for scale factor f.
+// 16u products handle every f in double precision (they can exceed 2^31).
+template <Ar K, class T, class Run>
+inline RvlResult with_arith_op(int f, Run&& run) {
+    switch (shift_of(f)) {
+        case Shift::None: return run(SfsArithOp<K, T, Shift::None>(f));
+        case Shift::Left: return run(SfsArithOp<K, T, Shift::Left>(f));
+        case Shift::Zero:
+            if constexpr (!(K == Ar::Mul && std::is_same_v<T, Rvl16u>)) return run(SfsArithOp<K, T, Shift::Zero>(f));
+            [[fallthrough]];
+        default: return run(SfsArithOp<K, T, Shift::Right>(f));
+    }
+}
+
+// Calls run(op) with the division kernel for rounding mode M.
+template <class T, class Run>
+inline RvlResult with_div_op(int f, Round mode, Run&& run) {
+    switch (mode) {
+        case Round::TowardZero: return run(IntDivOp<T, Round::TowardZero>(f));
+        case Round::HalfAway: return run(IntDivOp<T, Round::HalfAway>(f));
+        default: return run(IntDivOp<T, Round::NearestEven>(f));
+    }
+}
+
+}  // namespace rvl
