@@ -171,6 +171,24 @@ int main(int argc, char** argv) {
                rvliScaleC_16s8u_C1R(waveAbs, absStep, 255.0 / 32767.0, 0.0, view, viewStep, roi, rvlHintFast));
     failed |= write_png(dir, "wave_abs_16s.png", view, viewStep, W, H, 1);
 
+    /* Arithmetic: the mean of the wave and its mirror image (scale factor 1
+     * halves the sum, rounding half to even), and a darkened copy. */
+    {
+        int step2;
+        Rvl8u* other = rvliMalloc_8u_C1(W, H, &step2);
+        if (other) {
+            /* Upside down: the source walked bottom-up with a negative step. */
+            TIMED_CALL("rvliCopy_8u_C1R (flipped)", W * H * 2.0,
+                       rvliCopy_8u_C1R(view + (size_t)(H - 1) * viewStep, -viewStep, other, step2, roi));
+            TIMED_CALL("rvliAdd_8u_C1RSfs (mean)", W * H * 3.0,
+                       rvliAdd_8u_C1RSfs(view, viewStep, other, step2, other, step2, roi, 1));
+            failed |= write_png(dir, "wave_mean.png", other, step2, W, H, 1);
+            TIMED_CALL("rvliMulC_8u_C1IRSfs (x 3/4)", W * H * 2.0, rvliMulC_8u_C1IRSfs(3, other, step2, roi, 2));
+            failed |= write_png(dir, "wave_darker.png", other, step2, W, H, 1);
+            rvliFree(other);
+        }
+    }
+
     /* Thresholds: three levels from the wave (in place on an 8u view). */
     TIMED_CALL("rvliThreshold_LTValGTVal_8u_C1IR", W * H * 2.0,
                rvliThreshold_LTValGTVal_8u_C1IR(view, viewStep, roi, 150, 0, 220, 255));

@@ -13,6 +13,28 @@
 namespace rvl {
 namespace {
 
+template <RvlChannels L, class T>
+bool all_equal(const T* values, T v) {
+    for (int c = 0; c < (L == rvlChannelsAC4 ? 3 : static_cast<int>(L)); ++c)
+        if (values[c] != v) return false;
+    return true;
+}
+
+// The source copied to the destination (three channels of four for AC4);
+// in place this writes nothing.
+template <RvlChannels L, class T, class Sz, class Step>
+RvlResult copy_image(const T* src, Step srcStep, T* dst, Step dstStep, Sz roi) {
+    if (src == dst && srcStep == dstStep) return rvlResOk;
+    return for_rows(roi.height, [&](std::int64_t y) {
+        const T* s = row_at(src, srcStep, y);
+        T* d = row_at(dst, dstStep, y);
+        if constexpr (L == rvlChannelsAC4)
+            copy_three_of_four(s, d, std::size_t(roi.width));
+        else
+            CopyKernel<Store::Cached>{}(s, d, std::size_t(roi.width) * static_cast<int>(L));
+    });
+}
+
 template <Ar K, class T, RvlChannels L, class Sz, class Step>
 RvlResult arith(const T* pSrc1, Step src1Step, const T* pSrc2, Step src2Step, T* pDst, Step dstStep, Sz roiSize,
                 int scaleFactor) {
@@ -51,10 +73,15 @@ RvlResult arith_c(const T* pSrc, Step srcStep, Param<T, L> value, T* pDst, Step 
         if (RvlResult st = first_failure({null_check(pSrc, pDst, value), roi_check(roiSize)})) return st;
     }
     auto run = [&](const auto& op) { return constant_image<L>(op, entries(value), pSrc, srcStep, pDst, dstStep, roiSize); };
-    if constexpr (std::is_same_v<T, Rvl32f>)
+    if constexpr (std::is_same_v<T, Rvl32f>) {
         return run(FloatArithOp<K>{});
-    else
+    } else {
+        // Results that do not depend on the computation: adding or
+        // subtracting 0, or multiplying by 1, at f = 0 is a copy.
+        if (scaleFactor == 0 && all_equal<L>(entries(value), K == Ar::Mul ? T(1) : T(0)))
+            return copy_image<L>(pSrc, srcStep, pDst, dstStep, roiSize);
         return with_arith_op<K, T>(scaleFactor, run);
+    }
 }
 
 template <Ar K, RvlChannels L, class Sz, class Step>

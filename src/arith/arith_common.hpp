@@ -32,12 +32,18 @@ inline RvlResult with_arith_op(int f, Run&& run) {
 }
 
 // Calls run(op) with the division kernel for rounding mode M.
+template <class T, Round M, class Run>
+inline RvlResult with_div_op(int f, Run&& run) {
+    if (division_in_single<T>(f)) return run(IntDivOp<T, M, true>(f));
+    return run(IntDivOp<T, M, false>(f));
+}
+
 template <class T, class Run>
 inline RvlResult with_div_op(int f, Round mode, Run&& run) {
     switch (mode) {
-        case Round::TowardZero: return run(IntDivOp<T, Round::TowardZero>(f));
-        case Round::HalfAway: return run(IntDivOp<T, Round::HalfAway>(f));
-        default: return run(IntDivOp<T, Round::NearestEven>(f));
+        case Round::TowardZero: return with_div_op<T, Round::TowardZero>(f, run);
+        case Round::HalfAway: return with_div_op<T, Round::HalfAway>(f, run);
+        default: return with_div_op<T, Round::NearestEven>(f, run);
     }
 }
 

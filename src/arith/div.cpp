@@ -46,8 +46,9 @@ RvlResult divide(const T* pSrc1, Step src1Step, const T* pSrc2, Step src2Step, T
     if constexpr (std::is_same_v<T, Rvl32f>)
         return binary_image<L>(FloatDivOp{}, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize);
     else
-        return binary_image<L>(IntDivOp<T, Round::NearestEven>(scaleFactor), pSrc1, src1Step, pSrc2, src2Step, pDst,
-                               dstStep, roiSize);
+        return with_div_op<T, Round::NearestEven>(scaleFactor, [&](const auto& op) {
+            return binary_image<L>(op, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize);
+        });
 }
 
 template <RvlChannels L, class Sz, class Step>
@@ -86,7 +87,9 @@ RvlResult divide_c(const T* pSrc, Step srcStep, Param<T, L> value, T* pDst, Step
         for (int c = 0; c < channels; ++c) reciprocal[c] = 1.0f / v[c];
         return constant_image<L>(FloatArithOp<Ar::Mul>{}, reciprocal, pSrc, srcStep, pDst, dstStep, roiSize);
     } else {
-        return constant_image<L>(IntDivOp<T, Round::NearestEven>(scaleFactor), v, pSrc, srcStep, pDst, dstStep, roiSize);
+        return with_div_op<T, Round::NearestEven>(scaleFactor, [&](const auto& op) {
+            return constant_image<L>(op, v, pSrc, srcStep, pDst, dstStep, roiSize);
+        });
     }
 }
 

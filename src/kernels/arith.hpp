@@ -138,7 +138,7 @@ struct SfsArithOp {
 
     template <Store St>
     int block(const T* a, const T* b, T* d) const {
-        if constexpr (Sh == Shift::None && !(K == Ar::Mul && sizeof(T) == 2)) {
+        if constexpr (Sh == Shift::None) {
             block_saturating<St>(a, b, d);
         } else {
             const I32x16 A = load_i32(a), B = load_i32(b);
@@ -155,9 +155,8 @@ struct SfsArithOp {
     }
 
 private:
-    // f = 0: the saturating instructions give the rule's result directly
-    // (16-bit products take the general path, whose 32-bit products are
-    // exact).
+    // f = 0: the saturating instructions give the rule's result directly;
+    // 16-bit products are assembled from their low and high halves.
     template <Store St>
     void block_saturating(const T* a, const T* b, T* d) const {
         constexpr std::size_t L = simd::lanes<T>;
@@ -174,6 +173,13 @@ private:
                     const __m128i hi = _mm_min_epu16(_mm_mullo_epi16(_mm_unpackhi_epi8(x, z), _mm_unpackhi_epi8(y, z)), cap);
                     r = _mm_packus_epi16(lo, hi);
                 }
+            } else if constexpr (K == Ar::Mul && std::is_same_v<T, Rvl16u>) {
+                // Any high half makes the product exceed 65535.
+                const __m128i over = _mm_cmpeq_epi16(_mm_mulhi_epu16(x, y), _mm_setzero_si128());
+                r = _mm_or_si128(_mm_mullo_epi16(x, y), _mm_xor_si128(over, _mm_set1_epi32(-1)));
+            } else if constexpr (K == Ar::Mul) {
+                const __m128i lo = _mm_mullo_epi16(x, y), hi = _mm_mulhi_epi16(x, y);
+                r = _mm_packs_epi32(_mm_unpacklo_epi16(lo, hi), _mm_unpackhi_epi16(lo, hi));
             } else if constexpr (std::is_same_v<T, Rvl16u>) {
                 r = K == Ar::Add ? _mm_adds_epu16(x, y) : _mm_subs_epu16(y, x);
             } else {
@@ -228,30 +234,51 @@ struct FloatDivOp {
 
 // ---- Integer division ---------------------------------------------------------
 
-template <class T, Round M>
+// Single precision is enough whenever |b * 2^-f| < 2^23: the quotient is
+// then correctly rounded closer to its true value than any tie it is not
+// equal to. That holds for every f >= 0, and for 8u down to f = -16 (below
+// that every non-zero dividend saturates anyway, so f is limited there).
+// Other cases use double precision.
+template <class T>
+inline bool division_in_single(int f) {
+    return f >= 0 || sizeof(T) == 1;
+}
+
+template <class T, Round M, bool Single>
 struct IntDivOp {
     static constexpr std::size_t kBlock = 16;
-    double factor;  // 2^-f; beyond 2^+-200 every result is already decided
-    explicit IntDivOp(int f) : factor(std::ldexp(1.0, f < -200 ? 200 : f > 200 ? -200 : -f)) {}
+    double factor;  // 2^-f; beyond 2^+-200 (single: 2^-40 and 2^16) every result is already decided
+    explicit IntDivOp(int f) {
+        if (Single) f = f > 40 ? 40 : f < -16 ? -16 : f;
+        factor = std::ldexp(1.0, f < -200 ? 200 : f > 200 ? -200 : -f);
+    }
 
     template <Store St>
     int block(const T* a, const T* b, T* d) const {
         const I32x16 A = load_i32(a), B = load_i32(b);
-        const __m128d k = _mm_set1_pd(factor), lo = _mm_set1_pd(lowest_of<T>), hi = _mm_set1_pd(highest_of<T>);
         const __m128i zero = _mm_setzero_si128();
         const __m128i top = _mm_set1_epi32(static_cast<int>(std::numeric_limits<T>::max()));
         const __m128i bottom = _mm_set1_epi32(static_cast<int>(std::numeric_limits<T>::lowest()));
         I32x16 R;
         int zeros = 0;
         for (int j = 0; j < 4; ++j) {
-            __m128i half[2];
-            for (int h = 0; h < 2; ++h) {
-                const __m128i x = h ? _mm_srli_si128(A.v[j], 8) : A.v[j];
-                const __m128i y = h ? _mm_srli_si128(B.v[j], 8) : B.v[j];
-                const __m128d q = _mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(y), k), _mm_cvtepi32_pd(x));
-                half[h] = _mm_cvttpd_epi32(_mm_min_pd(hi, _mm_max_pd(lo, round_by<M>(q))));
+            __m128i r;
+            if constexpr (Single) {
+                const __m128 q = _mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(B.v[j]), _mm_set1_ps(static_cast<float>(factor))),
+                                            _mm_cvtepi32_ps(A.v[j]));
+                const __m128 lo = _mm_set1_ps(static_cast<float>(lowest_of<T>)), hi = _mm_set1_ps(static_cast<float>(highest_of<T>));
+                r = _mm_cvttps_epi32(_mm_min_ps(hi, _mm_max_ps(lo, round_by<M>(q))));
+            } else {
+                const __m128d k = _mm_set1_pd(factor), lo = _mm_set1_pd(lowest_of<T>), hi = _mm_set1_pd(highest_of<T>);
+                __m128i half[2];
+                for (int h = 0; h < 2; ++h) {
+                    const __m128i x = h ? _mm_srli_si128(A.v[j], 8) : A.v[j];
+                    const __m128i y = h ? _mm_srli_si128(B.v[j], 8) : B.v[j];
+                    const __m128d q = _mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(y), k), _mm_cvtepi32_pd(x));
+                    half[h] = _mm_cvttpd_epi32(_mm_min_pd(hi, _mm_max_pd(lo, round_by<M>(q))));
+                }
+                r = _mm_unpacklo_epi64(half[0], half[1]);
             }
-            __m128i r = _mm_unpacklo_epi64(half[0], half[1]);
             const __m128i isZero = _mm_cmpeq_epi32(A.v[j], zero);
             if (const int m = _mm_movemask_ps(_mm_castsi128_ps(isZero))) {
                 zeros |= m << (4 * j);

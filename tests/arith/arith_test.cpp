@@ -123,6 +123,21 @@ void check_member(const Member<T>& m, int f, Rng& rng) {
         out = d;
         ASSERT_EQ(wantStatus, m.rL(a.data(), a.step(), b.data(), b.step(), out.data(), out.step(), roiL, f));
         ASSERT_TRUE(same_bytes(out, want));
+        // A step of 2^40 cannot go through the 32-bit form: one row walked
+        // by the 64-bit path itself.
+        {
+            TestImage<T> firstRow = d;
+            RvlResult rowStatus = rvlResOk;
+            for (int x = 0; x < width; ++x)
+                for (int k = 0; k < P; ++k) {
+                    firstRow.set(x, 0, k, want.at(x, 0, k));
+                    if (m.op == Op::Div && a.at(x, 0, k) == T(0)) rowStatus = rvlResWarnDivByZero;
+                }
+            const std::int64_t huge = INT64_C(1) << 40;
+            out = d;
+            ASSERT_EQ(rowStatus, m.rL(a.data(), huge, b.data(), huge, out.data(), huge, RvlSizeL{width, 1}, f));
+            ASSERT_TRUE(same_bytes(out, firstRow)) << "64-bit path";
+        }
         TestImage<T> inPlace = b;
         ASSERT_EQ(wantStatus, m.ir(a.data(), a.step(), inPlace.data(), inPlace.step(), roi, f));
         TestImage<T> wantInPlace = b;
