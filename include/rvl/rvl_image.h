@@ -1021,6 +1021,245 @@ RVL_API RvlResult rvliDup_8u_C1C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, 
 RVL_API RvlResult rvliDup_8u_C1C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
 
 /* ====================================================================== */
+/* Data movement: border copies                                            */
+/* ====================================================================== */
+
+/* The source ROI is placed in the destination image with its top-left pixel
+ * at (leftColumns, topRows); the border around it is filled by the kind:
+ * constant (one value per channel), replicate (nearest edge pixel), mirror
+ * (reflection about the edge pixel, periodic) or wrap (periodic). Borders
+ * may be wider than the source. In-place forms take the ROI already inside
+ * the destination image and write only the border. AC4 forms never write
+ * alpha. Checks: null pointers, steps, sizes and borders, then (constant,
+ * several channels) the value array. */
+
+/** Constant border, 8u. */
+RVL_API RvlResult rvliCopyConstBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, Rvl8u value);
+RVL_API RvlResult rvliCopyConstBorder_8u_C1R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl8u value);
+RVL_API RvlResult rvliCopyConstBorder_8u_C1IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl8u value);
+RVL_API RvlResult rvliCopyConstBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl8u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_8u_C3R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_8u_C3IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl8u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_8u_C4R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_8u_C4IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl8u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_8u_AC4R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_8u_AC4IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl8u value[3]);
+/** Constant border, 16u. */
+RVL_API RvlResult rvliCopyConstBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, Rvl16u value);
+RVL_API RvlResult rvliCopyConstBorder_16u_C1R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl16u value);
+RVL_API RvlResult rvliCopyConstBorder_16u_C1IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl16u value);
+RVL_API RvlResult rvliCopyConstBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16u_C3R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16u_C3IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16u_C4R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16u_C4IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16u_AC4R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16u_AC4IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16u value[3]);
+/** Constant border, 16s. */
+RVL_API RvlResult rvliCopyConstBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, Rvl16s value);
+RVL_API RvlResult rvliCopyConstBorder_16s_C1R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl16s value);
+RVL_API RvlResult rvliCopyConstBorder_16s_C1IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl16s value);
+RVL_API RvlResult rvliCopyConstBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16s_C3R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16s_C3IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16s_C4R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16s_C4IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl16s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16s_AC4R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_16s_AC4IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl16s value[3]);
+/** Constant border, 32s. */
+RVL_API RvlResult rvliCopyConstBorder_32s_C1R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, Rvl32s value);
+RVL_API RvlResult rvliCopyConstBorder_32s_C1R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl32s value);
+RVL_API RvlResult rvliCopyConstBorder_32s_C1IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl32s value);
+RVL_API RvlResult rvliCopyConstBorder_32s_C3R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32s_C3R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32s_C3IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32s_C4R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32s_C4R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32s_C4IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32s_AC4R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32s_AC4R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32s_AC4IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32s value[3]);
+/** Constant border, 32f. */
+RVL_API RvlResult rvliCopyConstBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, Rvl32f value);
+RVL_API RvlResult rvliCopyConstBorder_32f_C1R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl32f value);
+RVL_API RvlResult rvliCopyConstBorder_32f_C1IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, Rvl32f value);
+RVL_API RvlResult rvliCopyConstBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32f value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32f_C3R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32f_C3IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32f value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32f_C4R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32f_C4IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[4]);
+RVL_API RvlResult rvliCopyConstBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns, const Rvl32f value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32f_AC4R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[3]);
+RVL_API RvlResult rvliCopyConstBorder_32f_AC4IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns, const Rvl32f value[3]);
+/** Replicate border, 8u. */
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C1R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C1IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C3R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C3IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C4R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_C4IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_AC4R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_8u_AC4IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Replicate border, 16u. */
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C1R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C1IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C3R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C3IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C4R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_C4IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_AC4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_AC4R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16u_AC4IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Replicate border, 16s. */
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C1R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C1IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C3R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C3IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C4R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_C4IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_AC4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_AC4R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_16s_AC4IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Replicate border, 32s. */
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C1R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C1IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C1R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C1IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C3R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C3IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C3R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C3IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C4R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C4IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C4R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_C4IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_AC4R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_AC4IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_AC4R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32s_AC4IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Replicate border, 32f. */
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C1R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C1IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C3R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C3IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C4R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_C4IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_AC4R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyReplicateBorder_32f_AC4IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Mirror border, 8u. */
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C1R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C1IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C3R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C3IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C4R_L(const Rvl8u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl8u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_8u_C4IR_L(Rvl8u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Mirror border, 16u. */
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C1IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C1R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C1IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C3IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C3R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C3IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C4IR(Rvl16u* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C4R_L(const Rvl16u* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16u* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16u_C4IR_L(Rvl16u* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Mirror border, 16s. */
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C1IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C1R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C1IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C3IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C3R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C3IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C4IR(Rvl16s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C4R_L(const Rvl16s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl16s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_16s_C4IR_L(Rvl16s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Mirror border, 32s. */
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C1R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C1IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C1R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C1IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C3R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C3IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C3R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C3IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C4R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C4IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C4R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32s_C4IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Mirror border, 32f. */
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C1R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C1IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C3R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C3IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C4R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyMirrorBorder_32f_C4IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Wrap border, 32s. */
+RVL_API RvlResult rvliCopyWrapBorder_32s_C1R(const Rvl32s* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32s* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32s_C1IR(Rvl32s* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32s_C1R_L(const Rvl32s* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32s* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32s_C1IR_L(Rvl32s* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+/** Wrap border, 32f. */
+RVL_API RvlResult rvliCopyWrapBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize srcRoiSize, RvlSize dstRoiSize, int topRows, int leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32f_C1R_L(const Rvl32f* pSrc, int64_t srcStep, RvlSizeL srcRoiSize, Rvl32f* pDst, int64_t dstStep, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+RVL_API RvlResult rvliCopyWrapBorder_32f_C1IR_L(Rvl32f* pSrcDst, int64_t srcDstStep, RvlSizeL srcRoiSize, RvlSizeL dstRoiSize, int64_t topRows, int64_t leftColumns);
+
+/* ====================================================================== */
 /* Data movement: type conversion                                          */
 /* ====================================================================== */
 

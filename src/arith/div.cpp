@@ -76,7 +76,7 @@ RvlResult divide_c(const T* pSrc, Step srcStep, Param<T, L> value, T* pDst, Step
         if (fits_twin(roiSize, pixel_bytes<T, L>, srcStep, dstStep))
             return divide_c<T, L, RvlSize, int>(pSrc, int(srcStep), value, pDst, int(dstStep), narrow(roiSize),
                                                 scaleFactor);
-    const void* valuePointer = L == rvlChannels1 ? static_cast<const void*>(pSrc) : entries(value);
+    const void* valuePointer = entries(value);  // for C1, the address of the scalar
     if (RvlResult st = common_checks<T>(roiSize, {pSrc, pDst, valuePointer}, srcStep, dstStep)) return st;
     constexpr int channels = L == rvlChannelsAC4 ? 3 : static_cast<int>(L);
     const T* v = entries(value);

@@ -82,7 +82,9 @@ template <class D, Shift Sh>
 struct SfsRule {
     __m128i count, mask, half, hiK, loK;
     explicit SfsRule(int f) {
-        const int right = Sh == Shift::Right ? f : 0;
+        // Right shifts reach 30 at most (16u products with larger f do not use
+        // the rule; they go through double precision).
+        const int right = Sh == Shift::Right ? (f > 30 ? 30 : f) : 0;
         const int left = Sh == Shift::Left ? (-f > 31 ? 31 : -f) : 0;
         count = _mm_cvtsi32_si128(Sh == Shift::Right ? right : left);
         mask = _mm_set1_epi32(right ? static_cast<int>((1u << right) - 1) : 0);
