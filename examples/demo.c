@@ -189,6 +189,21 @@ int main(int argc, char** argv) {
         }
     }
 
+    /* Borders: the view framed by a 64-pixel mirrored border. */
+    {
+        const int border = 64;
+        int framedStep;
+        Rvl8u* framed = rvliMalloc_8u_C1(W + 2 * border, H + 2 * border, &framedStep);
+        if (framed) {
+            const RvlSize framedSize = {W + 2 * border, H + 2 * border};
+            TIMED_CALL("rvliCopyMirrorBorder_8u_C1R", (W + 2.0 * border) * (H + 2.0 * border) * 2.0,
+                       rvliCopyMirrorBorder_8u_C1R(view, viewStep, roi, framed, framedStep, framedSize, border, border));
+            failed |= write_png(dir, "wave_mirrored_border.png", framed, framedStep, framedSize.width,
+                                framedSize.height, 1);
+            rvliFree(framed);
+        }
+    }
+
     /* Thresholds: three levels from the wave (in place on an 8u view). */
     TIMED_CALL("rvliThreshold_LTValGTVal_8u_C1IR", W * H * 2.0,
                rvliThreshold_LTValGTVal_8u_C1IR(view, viewStep, roi, 150, 0, 220, 255));
