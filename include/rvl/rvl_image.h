@@ -1745,6 +1745,338 @@ RVL_API RvlResult rvliThreshold_LTValGTVal_32f_C3IR(Rvl32f* pSrcDst, int srcDstS
 RVL_API RvlResult rvliThreshold_LTValGTVal_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
 RVL_API RvlResult rvliThreshold_LTValGTVal_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize, const Rvl32f* thresholdLT, const Rvl32f* valueLT, const Rvl32f* thresholdGT, const Rvl32f* valueGT);
 
+/* ====================================================================== */
+/* Statistics: norms                                                       */
+/* ====================================================================== */
+
+/* One Rvl64f per channel: Inf (largest magnitude), L1 (sum of magnitudes),
+ * L2 (square root of the sum of squares) of src, of src1 - src2 (Diff) and
+ * of that relative to src2 (Rel; a zero denominator gives +Inf, or NaN when
+ * the numerator is zero too, and the warning rvlResWarnDivByZero). Integer
+ * sums are exact; 32f L1/L2 sum in four single-precision lanes unless hint
+ * is rvlHintAccurate (double precision). */
+
+/** Norm_Inf, 8u. */
+RVL_API RvlResult rvliNorm_Inf_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_Inf_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_Inf_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_Inf, 16u. */
+RVL_API RvlResult rvliNorm_Inf_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_Inf_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_Inf_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_Inf, 16s. */
+RVL_API RvlResult rvliNorm_Inf_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_Inf_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_Inf_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_Inf, 32f. */
+RVL_API RvlResult rvliNorm_Inf_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_Inf_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_Inf_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L1, 8u. */
+RVL_API RvlResult rvliNorm_L1_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L1_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L1_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L1, 16u. */
+RVL_API RvlResult rvliNorm_L1_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L1_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L1_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L1, 16s. */
+RVL_API RvlResult rvliNorm_L1_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L1_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L1_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L1, 32f. */
+RVL_API RvlResult rvliNorm_L1_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNorm_L1_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNorm_L1_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+/** Norm_L2, 8u. */
+RVL_API RvlResult rvliNorm_L2_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L2_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L2_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L2, 16u. */
+RVL_API RvlResult rvliNorm_L2_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L2_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L2_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L2, 16s. */
+RVL_API RvlResult rvliNorm_L2_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNorm_L2_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNorm_L2_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4]);
+/** Norm_L2, 32f. */
+RVL_API RvlResult rvliNorm_L2_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNorm_L2_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNorm_L2_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+/** NormDiff_Inf, 8u. */
+RVL_API RvlResult rvliNormDiff_Inf_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_Inf_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_Inf_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_Inf, 16u. */
+RVL_API RvlResult rvliNormDiff_Inf_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_Inf_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_Inf_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_Inf, 16s. */
+RVL_API RvlResult rvliNormDiff_Inf_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_Inf_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_Inf_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_Inf, 32f. */
+RVL_API RvlResult rvliNormDiff_Inf_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_Inf_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_Inf_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L1, 8u. */
+RVL_API RvlResult rvliNormDiff_L1_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L1_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L1_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L1, 16u. */
+RVL_API RvlResult rvliNormDiff_L1_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L1_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L1_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L1, 16s. */
+RVL_API RvlResult rvliNormDiff_L1_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L1_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L1_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L1, 32f. */
+RVL_API RvlResult rvliNormDiff_L1_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormDiff_L1_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormDiff_L1_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+/** NormDiff_L2, 8u. */
+RVL_API RvlResult rvliNormDiff_L2_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L2_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L2_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L2, 16u. */
+RVL_API RvlResult rvliNormDiff_L2_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L2_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L2_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L2, 16s. */
+RVL_API RvlResult rvliNormDiff_L2_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormDiff_L2_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormDiff_L2_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormDiff_L2, 32f. */
+RVL_API RvlResult rvliNormDiff_L2_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormDiff_L2_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormDiff_L2_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+/** NormRel_Inf, 8u. */
+RVL_API RvlResult rvliNormRel_Inf_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_Inf_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_Inf_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_Inf, 16u. */
+RVL_API RvlResult rvliNormRel_Inf_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_Inf_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_Inf_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_Inf, 16s. */
+RVL_API RvlResult rvliNormRel_Inf_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_Inf_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_Inf_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_Inf, 32f. */
+RVL_API RvlResult rvliNormRel_Inf_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_Inf_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_Inf_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L1, 8u. */
+RVL_API RvlResult rvliNormRel_L1_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L1_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L1_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L1, 16u. */
+RVL_API RvlResult rvliNormRel_L1_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L1_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L1_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L1, 16s. */
+RVL_API RvlResult rvliNormRel_L1_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L1_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L1_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L1, 32f. */
+RVL_API RvlResult rvliNormRel_L1_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormRel_L1_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormRel_L1_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+/** NormRel_L2, 8u. */
+RVL_API RvlResult rvliNormRel_L2_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L2_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L2_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L2, 16u. */
+RVL_API RvlResult rvliNormRel_L2_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L2_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L2_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L2, 16s. */
+RVL_API RvlResult rvliNormRel_L2_16s_C1R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue);
+RVL_API RvlResult rvliNormRel_L2_16s_C3R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3]);
+RVL_API RvlResult rvliNormRel_L2_16s_C4R(const Rvl16s* pSrc1, int src1Step, const Rvl16s* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4]);
+/** NormRel_L2, 32f. */
+RVL_API RvlResult rvliNormRel_L2_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f* pValue, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormRel_L2_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliNormRel_L2_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, RvlSize roiSize, Rvl64f value[4], RvlHintAlgorithm hint);
+
+/* ====================================================================== */
+/* Statistics: sum, mean and extrema                                       */
+/* ====================================================================== */
+
+/* Per-channel results in memory order (AC4: channels 0-2). Sums are exact
+ * for integer types; 32f sums rows in single-precision lanes unless hint is
+ * rvlHintAccurate. Index forms report the first occurrence in row-major
+ * order. MinEvery/MaxEvery keep the element-wise minimum/maximum. */
+
+/** Sum, 8u. */
+RVL_API RvlResult rvliSum_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pSum);
+RVL_API RvlResult rvliSum_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[3]);
+RVL_API RvlResult rvliSum_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[4]);
+/** Sum, 16u. */
+RVL_API RvlResult rvliSum_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pSum);
+RVL_API RvlResult rvliSum_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[3]);
+RVL_API RvlResult rvliSum_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[4]);
+/** Sum, 16s. */
+RVL_API RvlResult rvliSum_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pSum);
+RVL_API RvlResult rvliSum_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[3]);
+RVL_API RvlResult rvliSum_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[4]);
+/** Sum, 32f. */
+RVL_API RvlResult rvliSum_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pSum, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliSum_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliSum_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f sum[4], RvlHintAlgorithm hint);
+/** Mean, 8u. */
+RVL_API RvlResult rvliMean_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pMean);
+RVL_API RvlResult rvliMean_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[3]);
+RVL_API RvlResult rvliMean_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[4]);
+/** Mean, 16u. */
+RVL_API RvlResult rvliMean_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pMean);
+RVL_API RvlResult rvliMean_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[3]);
+RVL_API RvlResult rvliMean_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[4]);
+/** Mean, 16s. */
+RVL_API RvlResult rvliMean_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pMean);
+RVL_API RvlResult rvliMean_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[3]);
+RVL_API RvlResult rvliMean_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[4]);
+/** Mean, 32f. */
+RVL_API RvlResult rvliMean_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f* pMean, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliMean_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[3], RvlHintAlgorithm hint);
+RVL_API RvlResult rvliMean_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl64f mean[4], RvlHintAlgorithm hint);
+/** Min, Max, MinMax, MinIndx, MaxIndx, 8u. */
+RVL_API RvlResult rvliMin_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u* pMin);
+RVL_API RvlResult rvliMax_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u* pMax);
+RVL_API RvlResult rvliMinMax_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u* pMin, Rvl8u* pMax);
+RVL_API RvlResult rvliMinIndx_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u* pMin, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMaxIndx_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u* pMax, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMin_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3]);
+RVL_API RvlResult rvliMax_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[3]);
+RVL_API RvlResult rvliMinMax_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3], Rvl8u max[3]);
+RVL_API RvlResult rvliMinIndx_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMin_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[4]);
+RVL_API RvlResult rvliMax_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[4]);
+RVL_API RvlResult rvliMinMax_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[4], Rvl8u max[4]);
+RVL_API RvlResult rvliMinIndx_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMaxIndx_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMin_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3]);
+RVL_API RvlResult rvliMax_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[3]);
+RVL_API RvlResult rvliMinMax_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3], Rvl8u max[3]);
+RVL_API RvlResult rvliMinIndx_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl8u max[3], int indexX[3], int indexY[3]);
+/** Minimum and maximum of every block of blockSize, 8u. */
+RVL_API RvlResult rvliBlockMinMax_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcSize, Rvl8u* pDstMin, int dstMinStep, Rvl8u* pDstMax, int dstMaxStep, RvlSize blockSize, Rvl8u* pDstGlobalMin, Rvl8u* pDstGlobalMax);
+/** Element-wise minimum / maximum, 8u: in place srcDst = min(srcDst, src). */
+RVL_API RvlResult rvliMinEvery_8u_C1IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_8u_C1IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_8u_C3IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_8u_C3IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_8u_C4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_8u_C4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_8u_AC4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_8u_AC4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+/** Min, Max, MinMax, MinIndx, MaxIndx, 16u. */
+RVL_API RvlResult rvliMin_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u* pMin);
+RVL_API RvlResult rvliMax_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u* pMax);
+RVL_API RvlResult rvliMinMax_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u* pMin, Rvl16u* pMax);
+RVL_API RvlResult rvliMinIndx_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u* pMin, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMaxIndx_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u* pMax, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMin_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3]);
+RVL_API RvlResult rvliMax_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[3]);
+RVL_API RvlResult rvliMinMax_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3], Rvl16u max[3]);
+RVL_API RvlResult rvliMinIndx_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMin_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[4]);
+RVL_API RvlResult rvliMax_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[4]);
+RVL_API RvlResult rvliMinMax_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[4], Rvl16u max[4]);
+RVL_API RvlResult rvliMinIndx_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMaxIndx_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMin_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3]);
+RVL_API RvlResult rvliMax_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[3]);
+RVL_API RvlResult rvliMinMax_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3], Rvl16u max[3]);
+RVL_API RvlResult rvliMinIndx_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl16u max[3], int indexX[3], int indexY[3]);
+/** Minimum and maximum of every block of blockSize, 16u. */
+RVL_API RvlResult rvliBlockMinMax_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcSize, Rvl16u* pDstMin, int dstMinStep, Rvl16u* pDstMax, int dstMaxStep, RvlSize blockSize, Rvl16u* pDstGlobalMin, Rvl16u* pDstGlobalMax);
+/** Element-wise minimum / maximum, 16u: in place srcDst = min(srcDst, src). */
+RVL_API RvlResult rvliMinEvery_16u_C1IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16u_C1IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16u_C3IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16u_C3IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16u_C4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16u_C4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16u_AC4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16u_AC4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+/** Min, Max, MinMax, MinIndx, MaxIndx, 16s. */
+RVL_API RvlResult rvliMin_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s* pMin);
+RVL_API RvlResult rvliMax_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s* pMax);
+RVL_API RvlResult rvliMinMax_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s* pMin, Rvl16s* pMax);
+RVL_API RvlResult rvliMinIndx_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s* pMin, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMaxIndx_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s* pMax, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMin_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3]);
+RVL_API RvlResult rvliMax_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[3]);
+RVL_API RvlResult rvliMinMax_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3], Rvl16s max[3]);
+RVL_API RvlResult rvliMinIndx_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMin_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[4]);
+RVL_API RvlResult rvliMax_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[4]);
+RVL_API RvlResult rvliMinMax_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[4], Rvl16s max[4]);
+RVL_API RvlResult rvliMinIndx_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMaxIndx_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMin_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3]);
+RVL_API RvlResult rvliMax_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[3]);
+RVL_API RvlResult rvliMinMax_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3], Rvl16s max[3]);
+RVL_API RvlResult rvliMinIndx_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_16s_AC4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl16s max[3], int indexX[3], int indexY[3]);
+/** Minimum and maximum of every block of blockSize, 16s. */
+RVL_API RvlResult rvliBlockMinMax_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize srcSize, Rvl16s* pDstMin, int dstMinStep, Rvl16s* pDstMax, int dstMaxStep, RvlSize blockSize, Rvl16s* pDstGlobalMin, Rvl16s* pDstGlobalMax);
+/** Element-wise minimum / maximum, 16s: in place srcDst = min(srcDst, src). */
+RVL_API RvlResult rvliMinEvery_16s_C1IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16s_C1IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16s_C3IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16s_C3IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16s_C4IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16s_C4IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_16s_AC4IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_16s_AC4IR(const Rvl16s* pSrc, int srcStep, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Min, Max, MinMax, MinIndx, MaxIndx, 32f. */
+RVL_API RvlResult rvliMin_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f* pMin);
+RVL_API RvlResult rvliMax_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f* pMax);
+RVL_API RvlResult rvliMinMax_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f* pMin, Rvl32f* pMax);
+RVL_API RvlResult rvliMinIndx_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f* pMin, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMaxIndx_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f* pMax, int* pIndexX, int* pIndexY);
+RVL_API RvlResult rvliMin_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3]);
+RVL_API RvlResult rvliMax_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[3]);
+RVL_API RvlResult rvliMinMax_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3], Rvl32f max[3]);
+RVL_API RvlResult rvliMinIndx_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMin_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[4]);
+RVL_API RvlResult rvliMax_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[4]);
+RVL_API RvlResult rvliMinMax_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[4], Rvl32f max[4]);
+RVL_API RvlResult rvliMinIndx_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMaxIndx_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[4], int indexX[4], int indexY[4]);
+RVL_API RvlResult rvliMin_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3]);
+RVL_API RvlResult rvliMax_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[3]);
+RVL_API RvlResult rvliMinMax_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3], Rvl32f max[3]);
+RVL_API RvlResult rvliMinIndx_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f min[3], int indexX[3], int indexY[3]);
+RVL_API RvlResult rvliMaxIndx_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32f max[3], int indexX[3], int indexY[3]);
+/** Minimum and maximum of every block of blockSize, 32f. */
+RVL_API RvlResult rvliBlockMinMax_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcSize, Rvl32f* pDstMin, int dstMinStep, Rvl32f* pDstMax, int dstMaxStep, RvlSize blockSize, Rvl32f* pDstGlobalMin, Rvl32f* pDstGlobalMax);
+/** Element-wise minimum / maximum, 32f: in place srcDst = min(srcDst, src). */
+RVL_API RvlResult rvliMinEvery_32f_C1IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_32f_C1IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_32f_C3IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_32f_C3IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_32f_C4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_32f_C4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMinEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMaxEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+
 #ifdef __cplusplus
 }
 #endif
