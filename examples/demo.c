@@ -204,6 +204,19 @@ int main(int argc, char** argv) {
         }
     }
 
+    /* Statistics of the 8u view. */
+    {
+        Rvl64f sum, mean, l2;
+        Rvl8u lo, hi;
+        int x, y;
+        TIMED_CALL("rvliSum_8u_C1R", W * H * 1.0, rvliSum_8u_C1R(view, viewStep, roi, &sum));
+        TIMED_CALL("rvliMean_8u_C1R", W * H * 1.0, rvliMean_8u_C1R(view, viewStep, roi, &mean));
+        TIMED_CALL("rvliMinMax_8u_C1R", W * H * 1.0, rvliMinMax_8u_C1R(view, viewStep, roi, &lo, &hi));
+        TIMED_CALL("rvliMaxIndx_8u_C1R", W * H * 1.0, rvliMaxIndx_8u_C1R(view, viewStep, roi, &hi, &x, &y));
+        TIMED_CALL("rvliNorm_L2_8u_C1R", W * H * 1.0, rvliNorm_L2_8u_C1R(view, viewStep, roi, &l2));
+        printf("  sum %.0f, mean %.3f, min %d, max %d first at (%d, %d), L2 norm %.1f\n", sum, mean, lo, hi, x, y, l2);
+    }
+
     /* Thresholds: three levels from the wave (in place on an 8u view). */
     TIMED_CALL("rvliThreshold_LTValGTVal_8u_C1IR", W * H * 2.0,
                rvliThreshold_LTValGTVal_8u_C1IR(view, viewStep, roi, 150, 0, 220, 255));

@@ -117,8 +117,18 @@ enum {
 
 /* ---- Shared enumerations ----------------------------------------------- */
 
+/* The enumerations are 32-bit integers. Arguments of these types may carry
+ * values outside the listed names (functions check them or say how they
+ * treat them), so in C++ the enumerations are given int32_t as their fixed
+ * type, which makes every int32 value a valid one. */
+#ifdef __cplusplus
+#define RVL_ENUM(tag) enum tag : int32_t
+#else
+#define RVL_ENUM(tag) enum tag
+#endif
+
 /** Data-type codes of the size queries. */
-typedef enum {
+typedef RVL_ENUM(RvlDataType_) {
     rvlType8u = 1,
     rvlType16u = 5,
     rvlType16s = 7,
@@ -127,7 +137,7 @@ typedef enum {
 } RvlDataType;
 
 /** Channel-layout codes. */
-typedef enum {
+typedef RVL_ENUM(RvlChannels_) {
     rvlChannels1 = 1,
     rvlChannels3 = 3,
     rvlChannels4 = 4,
@@ -135,21 +145,21 @@ typedef enum {
 } RvlChannels;
 
 /** Rounding modes. */
-typedef enum {
+typedef RVL_ENUM(RvlRoundMode_) {
     rvlRoundTowardZero = 0,
     rvlRoundNearestEven = 1, /**< nearest, ties to even */
     rvlRoundHalfAway = 2     /**< nearest, ties away from zero */
 } RvlRoundMode;
 
 /** Algorithm hint: only rvlHintAccurate changes behaviour. */
-typedef enum {
+typedef RVL_ENUM(RvlHintAlgorithm_) {
     rvlHintNone = 0,
     rvlHintFast = 1,
     rvlHintAccurate = 2
 } RvlHintAlgorithm;
 
 /** Relation between the first operand and the second. */
-typedef enum {
+typedef RVL_ENUM(RvlCmpOp_) {
     rvlCompareLess = 0,
     rvlCompareLessEqual = 1,
     rvlCompareEqual = 2,
@@ -158,7 +168,7 @@ typedef enum {
 } RvlCmpOp;
 
 /** Border type: a kind in bits 0-3 and in-memory flags in bits 4-7. */
-typedef enum {
+typedef RVL_ENUM(RvlBorderMode_) {
     rvlBorderReplicate = 1,
     rvlBorderMirror = 3,
     rvlBorderConstant = 6,
@@ -171,7 +181,7 @@ typedef enum {
 } RvlBorderMode;
 
 /** Interpolation codes. */
-typedef enum {
+typedef RVL_ENUM(RvlInterpolation_) {
     rvlInterNearest = 1,
     rvlInterLinear = 2,
     rvlInterCubic = 4,
@@ -184,7 +194,7 @@ typedef enum {
 } RvlInterpolation;
 
 /** FFT normalisation flags. */
-typedef enum {
+typedef RVL_ENUM(RvlFftFlag_) {
     rvlFftScaleFwd = 1,  /**< forward scaled by 1/(W*H), inverse by 1 */
     rvlFftScaleInv = 2,  /**< forward by 1, inverse by 1/(W*H) */
     rvlFftScaleSqrt = 4, /**< both by 1/sqrt(W*H) */
@@ -192,13 +202,13 @@ typedef enum {
 } RvlFftFlag;
 
 /** Mask codes of the fixed-kernel filters. */
-typedef enum {
+typedef RVL_ENUM(RvlMaskSize_) {
     rvlMask3x3 = 33,
     rvlMask5x5 = 55
 } RvlMaskSize;
 
 /** Flip axes. */
-typedef enum {
+typedef RVL_ENUM(RvlAxis_) {
     rvlAxisHorizontal = 0,
     rvlAxisVertical = 1,
     rvlAxisBoth = 2,
@@ -207,13 +217,13 @@ typedef enum {
 } RvlAxis;
 
 /** Transform coefficient direction. */
-typedef enum {
+typedef RVL_ENUM(RvlMappingDirection_) {
     rvlMapForward = 0,
     rvlMapBackward = 1
 } RvlMappingDirection;
 
 /** Alpha-composition types. */
-typedef enum {
+typedef RVL_ENUM(RvlAlphaType_) {
     rvlCompositeOver = 0,
     rvlCompositeIn = 1,
     rvlCompositeOut = 2,
