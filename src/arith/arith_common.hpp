@@ -8,6 +8,7 @@
 #include "frame/binary.hpp"
 #include "frame/check.hpp"
 #include "kernels/arith.hpp"
+#include "kernels/rounding.hpp"
 
 namespace rvl {
 
@@ -40,11 +41,7 @@ inline RvlResult with_div_op(int f, Run&& run) {
 
 template <class T, class Run>
 inline RvlResult with_div_op(int f, Round mode, Run&& run) {
-    switch (mode) {
-        case Round::TowardZero: return with_div_op<T, Round::TowardZero>(f, run);
-        case Round::HalfAway: return with_div_op<T, Round::HalfAway>(f, run);
-        default: return with_div_op<T, Round::NearestEven>(f, run);
-    }
+    return with_round(mode, [&](auto m) { return with_div_op<T, decltype(m)::value>(f, run); });
 }
 
 }  // namespace rvl

@@ -52,11 +52,7 @@ RvlResult mul_c64f(const T* pSrc, int srcStep, const Rvl64f* value, T* pDst, int
     if (RvlResult st = first_failure({null_check(pSrc, value, pDst), roi_check(roiSize)})) return st;
     RoundingScope nearest(Rc::Nearest);
     auto run = [&](const auto& op) { return constant_image<L>(op, value, pSrc, srcStep, pDst, dstStep, roiSize); };
-    switch (round_of(rndMode)) {
-        case Round::TowardZero: return run(MulC64fOp<T, Round::TowardZero>{});
-        case Round::NearestEven: return run(MulC64fOp<T, Round::NearestEven>{});
-        default: return run(MulC64fOp<T, Round::HalfAway>{});
-    }
+    return with_round(round_of(rndMode), [&](auto mode) { return run(MulC64fOp<T, decltype(mode)::value>{}); });
 }
 
 template <class T, RvlChannels L>

@@ -56,14 +56,9 @@ RvlResult convert_float_r(const Rvl32f* pSrc, int srcStep, D* pDst, int dstStep,
         return st;
     const Round mode = round_of(rndMode);
     RoundingScope control(control_for(mode));
-    switch (mode) {
-        case Round::TowardZero:
-            return block_image<L>(pSrc, srcStep, pDst, dstStep, roiSize, FloatToIntOp<D, Round::TowardZero>{});
-        case Round::NearestEven:
-            return block_image<L>(pSrc, srcStep, pDst, dstStep, roiSize, FloatToIntOp<D, Round::NearestEven>{});
-        default:
-            return block_image<L>(pSrc, srcStep, pDst, dstStep, roiSize, FloatToIntOp<D, Round::HalfAway>{});
-    }
+    return with_round(mode, [&](auto m) {
+        return block_image<L>(pSrc, srcStep, pDst, dstStep, roiSize, FloatToIntOp<D, decltype(m)::value>{});
+    });
 }
 
 // Signed to unsigned: negative values become 0.

@@ -26,11 +26,9 @@ RvlResult run_sfs(const S* src, int srcStep, D* dst, int dstStep, RvlSize roi, i
 
 template <class S, class D>
 RvlResult run_sfs(const S* src, int srcStep, D* dst, int dstStep, RvlSize roi, RvlRoundMode rndMode, int scaleFactor) {
-    switch (round_of(rndMode)) {
-        case Round::TowardZero: return run_sfs<Round::TowardZero>(src, srcStep, dst, dstStep, roi, scaleFactor);
-        case Round::NearestEven: return run_sfs<Round::NearestEven>(src, srcStep, dst, dstStep, roi, scaleFactor);
-        default: return run_sfs<Round::HalfAway>(src, srcStep, dst, dstStep, roi, scaleFactor);
-    }
+    return with_round(round_of(rndMode), [&](auto mode) {
+        return run_sfs<decltype(mode)::value>(src, srcStep, dst, dstStep, roi, scaleFactor);
+    });
 }
 
 template <class S, class D>

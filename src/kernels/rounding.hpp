@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 #include "rvl.h"
 
@@ -39,6 +40,21 @@ inline Round round_of(RvlRoundMode mode) {
     return mode == rvlRoundTowardZero ? Round::TowardZero
            : mode == rvlRoundNearestEven ? Round::NearestEven
                                           : Round::HalfAway;
+}
+
+template <Round M>
+using RoundTag = std::integral_constant<Round, M>;
+
+// Calls run(RoundTag<M>{}) with the mode as a compile-time constant, so that
+// kernels are instantiated once per rounding mode and choose none per
+// element.
+template <class Run>
+inline decltype(auto) with_round(Round mode, Run&& run) {
+    switch (mode) {
+        case Round::TowardZero: return run(RoundTag<Round::TowardZero>{});
+        case Round::NearestEven: return run(RoundTag<Round::NearestEven>{});
+        default: return run(RoundTag<Round::HalfAway>{});
+    }
 }
 
 // Exact rounding of a double to an integral double, independent of the
