@@ -178,6 +178,12 @@ TEST(Norm, EightBitL2Strips) {
     EXPECT_EQ(strips(s1, s2), got);
     ASSERT_EQ(rvlResOk, rvliNormDiff_L2_8u_C1R(a.data(), 40000, b.data(), 40000, {40000, 1}, &got));
     EXPECT_EQ(strips(d1, d2), got);
+    // Strip sums 1 and 2: sqrt(1 + sqrt(2)^2) is not sqrt(3) in double.
+    std::vector<Rvl8u> sparse(40000, 0);
+    sparse[0] = sparse[32768] = sparse[32769] = 1;
+    ASSERT_EQ(rvlResOk, rvliNorm_L2_8u_C1R(sparse.data(), 40000, {40000, 1}, &got));
+    EXPECT_EQ(strips(1, 2), got);
+    EXPECT_NE(std::sqrt(3.0), got);
 }
 
 TEST(Norm, EdgeValuesAndZeroDenominators) {
