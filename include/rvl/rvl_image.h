@@ -2077,6 +2077,46 @@ RVL_API RvlResult rvliMaxEvery_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f
 RVL_API RvlResult rvliMinEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
 RVL_API RvlResult rvliMaxEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
 
+/* ==== Filtering ========================================================= */
+
+/* ---- General filter with border ----------------------------------------
+ * Correlation with a caller kernel (kw x kh, row-major, not rotated) around
+ * the anchor ((kw-1)/2, (kh-1)/2); neighbours outside the ROI come from the
+ * border type (replicate, mirror, constant, in-memory flags). Protocol:
+ * GetSize -> allocate -> Init -> (SetMode) -> FilterBorder, any number of
+ * times; the specification is read-only while filtering. */
+
+/** Specification and work-buffer sizes in bytes; dataType and kernelType are
+ *  data-type codes (kernelType 7 = 16s integer kernel, 13 = 32f, 19 = 64f). */
+RVL_API RvlResult rvliFilterBorderGetSize(RvlSize kernelSize, RvlSize dstRoiSize, int dataType, int kernelType, int numChannels, int* pSpecSize, int* pBufferSize);
+/** Integer kernel with divisor: result = round(sum / divisor) + offset. */
+RVL_API RvlResult rvliFilterBorderInit_16s(const Rvl16s* pKernel, RvlSize kernelSize, int divisor, int dataType, int numChannels, int roundMode, RvlFilterSpec* pSpec);
+/** Floating kernel for 8u, 16u, 16s or 32f data. */
+RVL_API RvlResult rvliFilterBorderInit_32f(const Rvl32f* pKernel, RvlSize kernelSize, int dataType, int numChannels, int roundMode, RvlFilterSpec* pSpec);
+/** Double-precision kernel for 64f data. */
+RVL_API RvlResult rvliFilterBorderInit_64f(const Rvl64f* pKernel, RvlSize kernelSize, int dataType, int numChannels, int roundMode, RvlFilterSpec* pSpec);
+/** Algorithm hint (2 = accurate integer rounding) and output offset. */
+RVL_API RvlResult rvliFilterBorderSetMode(int hint, int offset, RvlFilterSpec* pSpec);
+RVL_API RvlResult rvliFilterBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl8u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl8u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl8u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16u borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16s borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16s borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl16s borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl32f borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl32f borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl32f borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBorder_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, RvlBorderMode border, const Rvl64f borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer);
+/** Work-buffer size of rvliFilter_64f_C1R. */
+RVL_API RvlResult rvliFilterGetBufSize_64f_C1R(RvlSize kernelSize, int dstRoiWidth, int* pSize);
+/** Convolution without border: dst(x, y) = sum K[i][j] src(x + ax - j, y + ay - i);
+ *  the source must extend kw-1-ax columns left, ax right, kh-1-ay rows above
+ *  and ay below the ROI. */
+RVL_API RvlResult rvliFilter_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, const Rvl64f* pKernel, RvlSize kernelSize, RvlPoint anchor, Rvl8u* pBuffer);
+
 #ifdef __cplusplus
 }
 #endif

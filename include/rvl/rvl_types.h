@@ -112,7 +112,11 @@ enum {
     rvlResWarnQuadOutside = 30,
     rvlResWarnVolumeOutside = 40,
     rvlResWarnAntialiasingIgnored = 46,
-    rvlResWarnArgumentRange = 48
+    rvlResWarnArgumentRange = 48,
+    /** warning: an accurate rounding path was asked of a filter
+     *  specification that has none; the specification is built with the
+     *  ordinary path */
+    rvlResWarnNoAccurateMode = 49
 };
 
 /* ---- Shared enumerations ----------------------------------------------- */
@@ -237,6 +241,13 @@ typedef RVL_ENUM(RvlAlphaType_) {
     rvlCompositeXorPremultiplied = 10,
     rvlCompositePlusPremultiplied = 11
 } RvlAlphaType;
+
+/* ---- Specifications --------------------------------------------------- */
+
+/** Specification of the general filter with border: caller memory of the
+ *  size rvliFilterBorderGetSize reports, filled by an rvliFilterBorderInit
+ *  function, read-only while filtering. Opaque. */
+typedef struct RvlFilterSpec_ RvlFilterSpec;
 
 /* ---- Version record ---------------------------------------------------- */
 

@@ -1,0 +1,169 @@
+// rvliFilterBorder_<T>_<C>R: correlation with the specification's kernel,
+// neighbours outside the ROI from the border type.
+//
+// Rows are served by BorderedSource (rows inside the effective image in
+// place, the others built with their border in the work buffer); each output
+// row is one call of the row kernel chosen from the specification: integer
+// sums (16-bit multiply-add, a 16-bit loop when the kernel is small enough
+// for 8u, 32-bit products for 16u) with their rounding, or floating sums.
+#include <algorithm>
+#include <cstdint>
+
+#include "filter/filter_spec.hpp"
+#include "frame/border.hpp"
+#include "frame/check.hpp"
+#include "frame/entry.hpp"
+#include "frame/neighbourhood.hpp"
+#include "frame/spec.hpp"
+#include "frame/walk.hpp"
+#include "kernels/correlate.hpp"
+#include "kernels/filter_round.hpp"
+#include "kernels/rounding.hpp"
+
+namespace rvl::filter {
+namespace {
+
+using kernels::correlate_row;
+
+template <class T>
+constexpr int data_type_of() {
+    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
+    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
+    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
+    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
+    else return rvlType64f;
+}
+
+// Every output row through `row(rows, y, x0, width)` after the rows are in
+// place; column pieces when the ring cannot hold full rows.
+template <class T, int C, class RowFn>
+void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
+    const std::int64_t piece = source.piece_width();
+    for (std::int64_t x0 = 0; x0 < width; x0 += piece) {
+        const std::int64_t w = std::min(piece, width - x0);
+        source.set_piece(x0, w);
+        for (std::int64_t y = 0; y < height; ++y) row(source.rows(y), y, x0, w);
+    }
+}
+
+template <class T, int C>
+struct Job {
+    BorderedSource<T>* source;
+    T* dst;
+    std::int64_t dstStep, width, height;
+
+    template <class Sum, class Finish>
+    void run(const Sum& sum, const Finish& finish) const {
+        for_output_rows<T, C>(*source, width, height, [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
+            correlate_row(rows, w * C, row_at(dst, dstStep, y) + x0 * C, sum, finish);
+        });
+    }
+};
+
+template <class T, int C, class Sum>
+void finish_integer(const Job<T, C>& job, const FilterSpecData& h, const Sum& sum) {
+    const int mode = h.roundMode & 3;
+    const Round round = round_of(static_cast<RvlRoundMode>(mode));
+    if constexpr (std::is_same_v<T, Rvl8u>) {
+        // The vector loop's own rounding, unless the accurate path is asked
+        // for or the kernel shape / ROI sends the row to the reference loop.
+        // One-row kernels always take the vector loop.
+        const bool reference = h.kh > 1 && (job.width < 16 || (h.kw == 1 && h.kh == 2) ||
+                                             (h.kw >= 2 && (h.kw == 2 || !h.pairedMadd)));
+        if (!(h.roundMode & kAccurateFlag) && !reference && mode != 2) {
+            if (h.divisorClass == kDivisorPowerOfTwo) return job.run(sum, kernels::FinishShift8u{h.shift, h.offset});
+            RoundingScope scope(mode == 0 ? Rc::TowardZero : Rc::Nearest);
+            return job.run(sum, kernels::FinishReciprocal8u{h.reciprocal, h.offset});
+        }
+    }
+    const auto offsetTerm = static_cast<std::int64_t>(std::clamp(static_cast<double>(h.offsetF), -0x1p62, 0x1p62));
+    const std::int64_t maxPixel = std::is_signed_v<T> ? 32768 : std::numeric_limits<T>::max();
+    const bool fitsLanes = h.absSum * maxPixel + (std::int64_t{1} << h.shift) < (std::int64_t{1} << 31);
+    if (offsetTerm == 0 && h.divisorClass != kDivisorOther && fitsLanes) {
+        const int shift = h.divisorClass == kDivisorOne ? 0 : h.shift;
+        return with_round(round, [&](auto m) { job.run(sum, kernels::FinishShiftAccurate<T, decltype(m)::value>{shift}); });
+    }
+    const kernels::AccurateRule rule{h.divisorClass, h.shift, mode, h.divisor, h.divisorD, offsetTerm};
+    job.run(sum, kernels::FinishAccurateScalar<T>{rule});
+}
+
+// Integer kernels: the sum loop for the data type, then the rounding.
+template <class T, int C>
+void run_integer(const Job<T, C>& job, const FilterSpecData& h) {
+    const auto* kend = reversed_kernel<std::int16_t>(&h) + (std::int64_t{h.kw} * h.kh - 1);
+    if constexpr (std::is_same_v<T, Rvl8u>) {
+        if (h.absSum * 255 <= 32767)
+            return finish_integer(job, h, kernels::SumNarrow8u<C>{kend, h.kw, h.kh});
+    }
+    if constexpr (std::is_same_v<T, Rvl16u>)
+        finish_integer(job, h, kernels::SumWide16u<C>{kend, h.kw, h.kh});
+    else
+        finish_integer(job, h, kernels::SumMadd<T, C>{kend, madd_pairs(&h), h.kw, h.kh});
+}
+
+template <class T, int C>
+void run_floating(const Job<T, C>& job, const FilterSpecData& h) {
+    RoundingScope scope(Rc::Nearest);  // sums in the default rounding, whatever the caller set
+    const std::int64_t last = std::int64_t{h.kw} * h.kh - 1;
+    if constexpr (std::is_same_v<T, Rvl64f>) {
+        job.run(kernels::SumF64<C>{reversed_kernel<double>(&h) + last, h.kw, h.kh}, kernels::StoreF64{});
+    } else {
+        const kernels::SumF32<T, C> sum{reversed_kernel<float>(&h) + last, h.kw, h.kh};
+        if constexpr (std::is_same_v<T, Rvl32f>)
+            job.run(sum, kernels::StoreF32{});
+        else
+            with_round(round_of(static_cast<RvlRoundMode>(h.roundMode & 3)), [&](auto m) {
+                job.run(sum, kernels::FinishF32ToInt<T, decltype(m)::value>{h.offsetF});
+            });
+    }
+}
+
+template <class T, int C>
+RvlResult filter_border(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roi, RvlBorderMode border,
+                        const T borderValue[], const RvlFilterSpec* pSpec, Rvl8u* pBuffer) {
+    const bool constant = (static_cast<std::uint32_t>(border) & 0x0F) == rvlBorderConstant;
+    const bool stepsBad = srcStep < 1 || std::int64_t{dstStep} < std::int64_t{roi.width} * std::int64_t{sizeof(T)};
+    if (RvlResult st = first_failure({null_check(pSrc, pDst, pSpec, pBuffer),
+                                      constant ? null_check(borderValue) : rvlResOk, roi_check(roi),
+                                      stepsBad ? rvlResBadStep : rvlResOk}))
+        return st;
+    Border b;
+    if (RvlResult st = decode_border(border, kFilterKinds, &b)) return st;
+
+    const FilterSpecData& h = *align64<const FilterSpecData>(pSpec);
+    const Reach reach{(h.kw - 1) / 2, h.kw - 1 - (h.kw - 1) / 2, (h.kh - 1) / 2, h.kh - 1 - (h.kh - 1) / 2};
+    // The ring of bordered rows may use all of the buffer the size query
+    // reported for this ROI, after the alignment of its start.
+    const FilterSizes sizes = filter_sizes(h.kw, h.kh, roi.width, roi.height, data_type_of<T>(), kernel_type_of(h.id), C);
+    T* ring = align64<T>(pBuffer);
+    BorderedSource<T> source(pSrc, srcStep, roi.width, roi.height, C, reach, b, borderValue, ring, sizes.buffer - 63);
+    const Job<T, C> job{&source, pDst, dstStep, roi.width, roi.height};
+    if constexpr (std::is_integral_v<T>) {
+        if (integer_id(h.id)) {
+            run_integer(job, h);
+            return rvlResOk;
+        }
+    }
+    run_floating(job, h);
+    return rvlResOk;
+}
+
+}  // namespace
+}  // namespace rvl::filter
+
+namespace rvl {
+using filter::filter_border;
+RVL_BIND(rvliFilterBorder_8u_C1R, filter_border<Rvl8u, 1>);
+RVL_BIND(rvliFilterBorder_8u_C3R, filter_border<Rvl8u, 3>);
+RVL_BIND(rvliFilterBorder_8u_C4R, filter_border<Rvl8u, 4>);
+RVL_BIND(rvliFilterBorder_16u_C1R, filter_border<Rvl16u, 1>);
+RVL_BIND(rvliFilterBorder_16u_C3R, filter_border<Rvl16u, 3>);
+RVL_BIND(rvliFilterBorder_16u_C4R, filter_border<Rvl16u, 4>);
+RVL_BIND(rvliFilterBorder_16s_C1R, filter_border<Rvl16s, 1>);
+RVL_BIND(rvliFilterBorder_16s_C3R, filter_border<Rvl16s, 3>);
+RVL_BIND(rvliFilterBorder_16s_C4R, filter_border<Rvl16s, 4>);
+RVL_BIND(rvliFilterBorder_32f_C1R, filter_border<Rvl32f, 1>);
+RVL_BIND(rvliFilterBorder_32f_C3R, filter_border<Rvl32f, 3>);
+RVL_BIND(rvliFilterBorder_32f_C4R, filter_border<Rvl32f, 4>);
+RVL_BIND(rvliFilterBorder_64f_C1R, filter_border<Rvl64f, 1>);
+}  // namespace rvl
