@@ -34,16 +34,20 @@ constexpr int data_type_of() {
     else return rvlType64f;
 }
 
-// Every output row through `row(rows, y, x0, width)` after the rows are in
-// place; column pieces when the ring cannot hold full rows.
+// Every output row through `row(rows, y, x0, width)`, piece by piece: the
+// left-edge columns, the middle, the right-edge columns (one piece when the
+// edges meet).
 template <class T, int C, class RowFn>
 void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
-    const std::int64_t piece = source.piece_width();
-    for (std::int64_t x0 = 0; x0 < width; x0 += piece) {
-        const std::int64_t w = std::min(piece, width - x0);
-        source.set_piece(x0, w);
-        for (std::int64_t y = 0; y < height; ++y) row(source.rows(y), y, x0, w);
-    }
+    std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
+    if (cuts[1] >= cuts[2]) cuts[1] = cuts[2] = width;
+    for (std::int64_t y = 0; y < height; ++y)
+        for (int p = 0; p < 3; ++p) {
+            const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
+            if (w <= 0) continue;
+            source.set_piece(x0, w);
+            row(source.rows(y), y, x0, w);
+        }
 }
 
 template <class T, int C>
@@ -92,13 +96,13 @@ template <class T, int C>
 void run_integer(const Job<T, C>& job, const FilterSpecData& h) {
     const auto* kend = reversed_kernel<std::int16_t>(&h) + (std::int64_t{h.kw} * h.kh - 1);
     if constexpr (std::is_same_v<T, Rvl8u>) {
-        if (h.absSum * 255 <= 32767)
-            return finish_integer(job, h, kernels::SumNarrow8u<C>{kend, h.kw, h.kh});
+        if (h.bytePairs)
+            return finish_integer(job, h, kernels::SumBytePairs8u<C>{kend, pair_registers<__m128i>(&h), h.kw, h.kh});
     }
     if constexpr (std::is_same_v<T, Rvl16u>)
         finish_integer(job, h, kernels::SumWide16u<C>{kend, h.kw, h.kh});
     else
-        finish_integer(job, h, kernels::SumMadd<T, C>{kend, madd_pairs(&h), h.kw, h.kh});
+        finish_integer(job, h, kernels::SumMadd<T, C>{kend, pair_registers<__m128i>(&h), h.kw, h.kh});
 }
 
 template <class T, int C>
@@ -108,7 +112,7 @@ void run_floating(const Job<T, C>& job, const FilterSpecData& h) {
     if constexpr (std::is_same_v<T, Rvl64f>) {
         job.run(kernels::SumF64<C>{reversed_kernel<double>(&h) + last, h.kw, h.kh}, kernels::StoreF64{});
     } else {
-        const kernels::SumF32<T, C> sum{reversed_kernel<float>(&h) + last, h.kw, h.kh};
+        const kernels::SumF32<T, C> sum{coefficient_registers<__m128>(&h), h.kw, h.kh};
         if constexpr (std::is_same_v<T, Rvl32f>)
             job.run(sum, kernels::StoreF32{});
         else
@@ -132,11 +136,10 @@ RvlResult filter_border(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSiz
 
     const FilterSpecData& h = *align64<const FilterSpecData>(pSpec);
     const Reach reach{(h.kw - 1) / 2, h.kw - 1 - (h.kw - 1) / 2, (h.kh - 1) / 2, h.kh - 1 - (h.kh - 1) / 2};
-    // The ring of bordered rows may use all of the buffer the size query
-    // reported for this ROI, after the alignment of its start.
-    const FilterSizes sizes = filter_sizes(h.kw, h.kh, roi.width, roi.height, data_type_of<T>(), kernel_type_of(h.id), C);
-    T* ring = align64<T>(pBuffer);
-    BorderedSource<T> source(pSrc, srcStep, roi.width, roi.height, C, reach, b, borderValue, ring, sizes.buffer - 63);
+    // The ring of bordered rows starts at the buffer's first 64-byte
+    // boundary; at most kh rows of the ROI's width plus the kernel's, which
+    // the reported size always holds.
+    BorderedSource<T> source(pSrc, srcStep, roi.width, roi.height, C, reach, b, borderValue, align64<T>(pBuffer));
     const Job<T, C> job{&source, pDst, dstStep, roi.width, roi.height};
     if constexpr (std::is_integral_v<T>) {
         if (integer_id(h.id)) {

@@ -147,6 +147,15 @@ void store_reversed(K* out, const S* kernel, I64 n) {
     for (I64 t = 0; t < n; ++t) out[t] = static_cast<K>(kernel[n - 1 - t]);
 }
 
+// The f32 coefficients, each repeated over a 16-byte register, in kernel order.
+void store_registers(FilterSpecData* h) {
+    const I64 n = I64{h->kw} * h->kh;
+    const float* rev = reversed_kernel<float>(h);
+    auto* regs = reinterpret_cast<float*>(reinterpret_cast<char*>(h) + quads_offset(h->kw, h->kh));
+    for (I64 t = 0; t < n; ++t)
+        for (int lane = 0; lane < 4; ++lane) regs[4 * t + lane] = rev[n - 1 - t];
+}
+
 RvlResult init_common_checks(const void* pKernel, const void* pSpec, RvlSize k) {
     if (RvlResult st = null_check(pKernel, pSpec)) return st;
     return (k.width < 1 || k.height < 1) ? rvlResBadSize : rvlResOk;
@@ -174,6 +183,7 @@ RvlResult filter_border_init_16s(const Rvl16s* pKernel, RvlSize kernelSize, int 
         const double inverse = 1.0 / divisor;
         float* rev = reversed_kernel<float>(h);
         for (I64 t = 0; t < n; ++t) rev[t] = static_cast<float>(pKernel[n - 1 - t] * inverse);
+        store_registers(h);
         return accurateAsked ? rvlResWarnNoAccurateMode : rvlResOk;
     }
 
@@ -205,15 +215,19 @@ RvlResult filter_border_init_16s(const Rvl16s* pKernel, RvlSize kernelSize, int 
         absSum += pKernel[t] < 0 ? -I64{pKernel[t]} : pKernel[t];
     }
     h->absSum = absSum;
-    // Pairs (K[i][2p], K[i][2p+1]) of each kernel row, low half first.
-    auto* pairs = reinterpret_cast<std::int32_t*>(reinterpret_cast<char*>(h) + pairs_offset(kw, kh));
-    const I64 perRow = (kw + 1) >> 1;
-    for (I64 i = 0; i < kh; ++i)
-        for (I64 p = 0; p < perRow; ++p) {
-            const auto lo = static_cast<std::uint16_t>(pKernel[i * kw + 2 * p]);
-            const auto hi = 2 * p + 1 < kw ? static_cast<std::uint16_t>(pKernel[i * kw + 2 * p + 1]) : 0u;
-            pairs[i * perRow + p] = static_cast<std::int32_t>(lo | (static_cast<std::uint32_t>(hi) << 16));
-        }
+    // 8u kernels whose every partial sum fits int16 and whose coefficients
+    // fit int8 take the byte multiply-add loop.
+    h->bytePairs = id == kInt8u && absSum * 255 <= 32767 &&
+                   std::all_of(pKernel, pKernel + n, [](Rvl16s v) { return v >= -128 && v <= 127; });
+    auto* regs = reinterpret_cast<std::uint32_t*>(reinterpret_cast<char*>(h) + pairs_offset(kw, kh));
+    for (I64 q = 0; 2 * q < n; ++q) {
+        const Rvl16s a = pKernel[2 * q];
+        const Rvl16s b = 2 * q + 1 < n ? pKernel[2 * q + 1] : 0;
+        const std::uint32_t word =
+            h->bytePairs ? (static_cast<std::uint8_t>(a) | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b)) << 8) * 0x10001u
+                         : static_cast<std::uint16_t>(a) | static_cast<std::uint32_t>(static_cast<std::uint16_t>(b)) << 16;
+        for (int lane = 0; lane < 4; ++lane) regs[q * 4 + lane] = word;
+    }
     return accurateAsked && !hasAccurate ? rvlResWarnNoAccurateMode : rvlResOk;
 }
 
@@ -227,6 +241,7 @@ RvlResult filter_border_init_32f(const Rvl32f* pKernel, RvlSize kernelSize, int 
                   : dataType == rvlType16s ? kFloat16s : kFloat32f;
     FilterSpecData* h = start_spec(pSpec, id, kernelSize, numChannels, roundMode & ~kAccurateFlag);
     store_reversed(reversed_kernel<float>(h), pKernel, I64{kernelSize.width} * kernelSize.height);
+    store_registers(h);
     return roundMode & kAccurateFlag ? rvlResWarnNoAccurateMode : rvlResOk;
 }
 

@@ -1,12 +1,9 @@
 // The general filter's specification and sizes.
 //
 // The specification is used from the first 64-byte-aligned address of the
-// caller's block: a 128-byte header (FilterSpecData), then the kernel in
-// reversed element order (int16 for the integer kernels, f32 or f64 for the
-// floating ones; the loops walk it backwards, which is the kernel's own order
-// and makes the result a correlation), then, for integer kernels, the
-// coefficient pairs of the multiply-add loop (two int16 in one 32-bit word,
-// per kernel row, the last of an odd row paired with 0).
+// caller's block: a 128-byte header (FilterSpecData), then the kernel in its
+// storage forms (see below). The loops walk the taps in kernel order, which
+// makes the result a correlation.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +47,7 @@ struct FilterSpecData {
     std::int32_t pairedMadd;   // no coefficient is 32767 or -32768
     std::int32_t channels;
     std::int64_t absSum;       // sum of |K| of an integer kernel
+    std::int32_t bytePairs;    // 8u kernel served by the byte multiply-add loop
 };
 static_assert(sizeof(FilterSpecData) <= 128, "the header has 128 bytes");
 
@@ -57,8 +55,13 @@ constexpr std::int64_t kHeaderBytes = 128;
 
 inline bool integer_id(std::int32_t id) { return id == kInt8u || id == kInt16s || id == kInt16u; }
 
-// Kernel storage after the header: reversed coefficients, then (integer
-// kernels) the multiply-add pairs, each area rounded to 64 bytes.
+// Kernel storage after the header, each area a multiple of 64 bytes:
+//   reversed coefficients (int16, f32 or f64);
+//   integer kernels: the taps in kernel order two at a time (taps 2q and
+//     2q+1, the last of an odd count paired with 0) for the multiply-add
+//     loops, as 16-byte registers: four int16 pairs, or, for the byte loop,
+//     eight int8 pairs;
+//   f32 kernels: every coefficient repeated four times, in kernel order.
 template <class K>
 inline K* reversed_kernel(FilterSpecData* h) { return reinterpret_cast<K*>(reinterpret_cast<char*>(h) + kHeaderBytes); }
 template <class K>
@@ -66,8 +69,16 @@ inline const K* reversed_kernel(const FilterSpecData* h) {
     return reinterpret_cast<const K*>(reinterpret_cast<const char*>(h) + kHeaderBytes);
 }
 inline std::int64_t pairs_offset(std::int64_t kw, std::int64_t kh) { return kHeaderBytes + ((2 * kw * kh + 63) & ~63); }
-inline const std::int32_t* madd_pairs(const FilterSpecData* h) {
-    return reinterpret_cast<const std::int32_t*>(reinterpret_cast<const char*>(h) + pairs_offset(h->kw, h->kh));
+inline std::int64_t quads_offset(std::int64_t kw, std::int64_t kh) {
+    return kHeaderBytes + ((4 * kw * kh + 63) & ~63) + ((((kw + 1) >> 1) * 8 * kh * 4 + 63) & ~63);
+}
+template <class V>
+inline const V* pair_registers(const FilterSpecData* h) {
+    return reinterpret_cast<const V*>(reinterpret_cast<const char*>(h) + pairs_offset(h->kw, h->kh));
+}
+template <class V>
+inline const V* coefficient_registers(const FilterSpecData* h) {
+    return reinterpret_cast<const V*>(reinterpret_cast<const char*>(h) + quads_offset(h->kw, h->kh));
 }
 
 // Element size of a data-type code; 0 for codes the filter does not take.

@@ -6,9 +6,12 @@
 // in-memory sides) are read where they are; otherwise the rows are built,
 // with their border, in a ring of rows in the caller's work buffer: source row
 // r goes to slot r mod count, so moving down one output row builds one new
-// row. When the ring cannot hold full rows (one-row kernels with a small work
-// buffer) the operation walks the image in column pieces of the width the
-// ring can hold.
+// row. The output columns are walked in pieces: the columns near the left and
+// right edge that read the border, and the columns between them, whose rows
+// (inside the effective image vertically) are read in place. The ring holds
+// `reach.top + reach.bottom + 1` rows of the widest piece it builds: the
+// whole width for the rows near the top and bottom, a few columns at the
+// sides.
 #pragma once
 
 #include <algorithm>
@@ -22,18 +25,29 @@ namespace rvl {
 
 // The rows of one output row: row i of `count` rows is slot (start + i) mod
 // count of a ring whose rows are `pitch` bytes apart (rows read in place are
-// a ring that never wraps).
+// a ring that never wraps). The first kCached row addresses are computed
+// once, so the block loops of small kernels only load them.
 template <class T>
-struct RowSet {
-    const T* base;
-    std::ptrdiff_t pitch;
-    int start;
-    int count;
-    const T* row(int i) const {
-        int k = start + i;
-        if (k >= count) k -= count;
-        return reinterpret_cast<const T*>(reinterpret_cast<const char*>(base) + k * pitch);
+class RowSet {
+public:
+    static constexpr int kCached = 16;
+
+    RowSet(const T* base, std::ptrdiff_t pitch, int start, int count)
+        : base_(base), pitch_(pitch), start_(start), count_(count) {
+        for (int i = 0; i < count && i < kCached; ++i) cached_[i] = compute(i);
     }
+    const T* row(int i) const { return i < kCached ? cached_[i] : compute(i); }
+
+private:
+    const T* compute(int i) const {
+        std::int64_t k = std::int64_t{start_} + i;
+        if (k >= count_) k -= count_;
+        return reinterpret_cast<const T*>(reinterpret_cast<const char*>(base_) + k * pitch_);
+    }
+    const T* base_;
+    std::ptrdiff_t pitch_;
+    int start_, count_;
+    const T* cached_[kCached];
 };
 
 template <class T>
@@ -43,17 +57,19 @@ public:
     // channel (read only for the constant kind); the ring is `ringBytes` of
     // caller memory.
     BorderedSource(const T* src, std::int64_t srcStep, std::int64_t width, std::int64_t height, int channels,
-                   const Reach& reach, const Border& border, const T* value, T* ring, std::int64_t ringBytes)
-        : src_(src), step_(srcStep), channels_(channels), reach_(reach), border_(border), value_(value), ring_(ring) {
+                   const Reach& reach, const Border& border, const T* value, T* ring)
+        : src_(src), step_(srcStep), width_(width), channels_(channels), reach_(reach), border_(border), value_(value),
+          ring_(ring) {
         eff_ = effective_image(width, height, reach, border);
         rows_ = static_cast<int>(reach.top + reach.bottom + 1);
-        const std::int64_t taps = reach.left + reach.right;
-        const std::int64_t perRow = ringBytes / rows_ / static_cast<std::int64_t>(channels * sizeof(T));
-        pieceWidth_ = std::min(width, perRow - taps);
     }
 
-    // Output columns per piece (the whole width unless the ring is short).
-    std::int64_t piece_width() const { return pieceWidth_; }
+    // Output columns at the left / right that read columns outside the
+    // effective image (0 for a side in memory or without reach).
+    std::int64_t left_edge() const { return std::min(width_, std::max<std::int64_t>(0, eff_.x + reach_.left)); }
+    std::int64_t right_edge() const {
+        return std::min(width_, std::max<std::int64_t>(0, width_ + reach_.right - (eff_.x + eff_.width)));
+    }
 
     // Selects the output columns [x0, x0 + width) for the following rows.
     void set_piece(std::int64_t x0, std::int64_t width) {
@@ -68,13 +84,13 @@ public:
     RowSet<T> rows(std::int64_t y) {
         const std::int64_t r0 = y - reach_.top, r1 = r0 + rows_;
         if (inColumns_ && r0 >= eff_.y && r1 <= eff_.y + eff_.height)
-            return RowSet<T>{pixel(r0, c0_), static_cast<std::ptrdiff_t>(step_), 0, rows_};
+            return RowSet<T>(pixel(r0, c0_), static_cast<std::ptrdiff_t>(step_), 0, rows_);
         if (r0 >= hi_ || r1 <= lo_) lo_ = hi_ = r0;  // nothing reusable
         for (std::int64_t r = std::max(r0, hi_); r < r1; ++r) build(r);
         for (std::int64_t r = r0; r < std::min(lo_, r1); ++r) build(r);
         lo_ = r0;
         hi_ = r1;
-        return RowSet<T>{ring_, pitch_, static_cast<int>(floor_mod(r0, rows_)), rows_};
+        return RowSet<T>(ring_, pitch_, static_cast<int>(floor_mod(r0, rows_)), rows_);
     }
 
 private:
@@ -118,6 +134,7 @@ private:
 
     const T* src_;
     std::int64_t step_;
+    std::int64_t width_;
     int channels_;
     Reach reach_;
     Border border_;
@@ -125,7 +142,6 @@ private:
     T* ring_;
     Area eff_;
     int rows_;
-    std::int64_t pieceWidth_;
     std::int64_t c0_ = 0, c1_ = 0;
     std::ptrdiff_t pitch_ = 0;
     std::int64_t lo_ = 0, hi_ = 0;

@@ -23,15 +23,17 @@
 
 #include "frame/neighbourhood.hpp"
 
-namespace rvl::kernels {
+// Block kernels and finishes are inlined into the row loop, so the
+// accumulators stay in registers.
+#define RVL_ALWAYS_INLINE inline __attribute__((always_inline))
 
-constexpr int kCorrelateBlock = 16;
+namespace rvl::kernels {
 
 // ---- Sums in single precision ---------------------------------------------
 
 // 16 elements of T as four f32 registers.
 template <class T>
-inline void load16_f32(const T* p, __m128 v[4]) {
+RVL_ALWAYS_INLINE void load16_f32(const T* p, __m128 v[4]) {
     if constexpr (std::is_same_v<T, float>) {
         for (int q = 0; q < 4; ++q) v[q] = _mm_loadu_ps(p + 4 * q);
     } else if constexpr (sizeof(T) == 1) {
@@ -54,41 +56,46 @@ inline void load16_f32(const T* p, __m128 v[4]) {
     }
 }
 
+// Eight accumulators (32 elements): the additions of one element form a
+// chain, and eight chains keep the adder busy.
 template <class T, int C>
 struct SumF32 {
     using Lane = float;
-    struct Acc { __m128 r[4]; };
-    const float* kend;
+    static constexpr int kBlock = 32;
+    struct Acc { __m128 r[8]; };
+    const __m128* coeff;  // tap t repeated over register t
     int kw, kh;
 
-    void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
-        const float* k = kend;
-        __m128 v[4];
+    RVL_ALWAYS_INLINE void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
+        const __m128* k = coeff;
+        __m128 v[8];
         const T* p = rows.row(0) + e;
         load16_f32(p, v);
-        __m128 c = _mm_set1_ps(*k);
-        for (int q = 0; q < 4; ++q) a.r[q] = _mm_mul_ps(c, v[q]);
+        load16_f32(p + 16, v + 4);
+        for (int q = 0; q < 8; ++q) a.r[q] = _mm_mul_ps(*k, v[q]);
+        ++k;
         int j = 1;
         for (int i = 0; i < kh; ++i, j = 0) {
-            p = rows.row(i) + e;
-            for (; j < kw; ++j) {
-                c = _mm_set1_ps(k[-(i * kw + j)]);
-                load16_f32(p + j * C, v);
-                for (int q = 0; q < 4; ++q) a.r[q] = _mm_add_ps(a.r[q], _mm_mul_ps(c, v[q]));
+            p = rows.row(i) + e + j * C;
+            for (; j < kw; ++j, ++k, p += C) {
+                load16_f32(p, v);
+                load16_f32(p + 16, v + 4);
+                for (int q = 0; q < 8; ++q) a.r[q] = _mm_add_ps(a.r[q], _mm_mul_ps(*k, v[q]));
             }
         }
     }
     float one(const RowSet<T>& rows, std::int64_t e) const {
-        float s = kend[0] * static_cast<float>(rows.row(0)[e]);
+        const float* k = reinterpret_cast<const float*>(coeff);
+        float s = k[0] * static_cast<float>(rows.row(0)[e]);
         int j = 1;
         for (int i = 0; i < kh; ++i, j = 0) {
             const T* p = rows.row(i) + e;
-            for (; j < kw; ++j) s = s + kend[-(i * kw + j)] * static_cast<float>(p[j * C]);
+            for (; j < kw; ++j) s = s + k[4 * (i * kw + j)] * static_cast<float>(p[j * C]);
         }
         return s;
     }
     static void from_lanes(const float* lanes, Acc& a) {
-        for (int q = 0; q < 4; ++q) a.r[q] = _mm_loadu_ps(lanes + 4 * q);
+        for (int q = 0; q < 8; ++q) a.r[q] = _mm_loadu_ps(lanes + 4 * q);
     }
 };
 
@@ -97,11 +104,12 @@ struct SumF32 {
 template <int C>
 struct SumF64 {
     using Lane = double;
+    static constexpr int kBlock = 16;
     struct Acc { __m128d r[8]; };
     const double* kend;
     int kw, kh;
 
-    void block(const RowSet<double>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<double>& rows, std::int64_t e, Acc& a) const {
         const double* k = kend;
         const double* p = rows.row(0) + e;
         __m128d c = _mm_set1_pd(*k);
@@ -134,9 +142,29 @@ struct SumF64 {
 
 struct IntAcc { __m128i r[4]; };
 
+// The kernel's taps in order, two at a time: pair(p0, p1, second) gets the
+// addresses of taps 2q and 2q+1 (a pair may span two kernel rows); the last
+// tap of an odd count comes with second = false and p1 = p0.
+template <class T, int C, class Pair>
+RVL_ALWAYS_INLINE void for_tap_pairs(const RowSet<T>& rows, std::int64_t e, int kw, int kh, Pair&& pair) {
+    const int odd = kw & 1, full = kw >> 1;
+    for (int i = 0; i < kh; i += 2) {
+        const T* p = rows.row(i) + e;
+        for (int q = 0; q < full; ++q, p += 2 * C) pair(p, p + C, true);
+        if (i + 1 == kh) {
+            if (odd) pair(p, p, false);
+            return;
+        }
+        const T* n = rows.row(i + 1) + e;
+        if (odd) pair(p, n, true);
+        n += odd * C;
+        for (int q = 0; q < full; ++q, n += 2 * C) pair(n, n + C, true);
+    }
+}
+
 // 8 elements of an 8-bit or 16-bit signed type as int16 lanes.
 template <class T>
-inline __m128i load8_i16(const T* p) {
+RVL_ALWAYS_INLINE __m128i load8_i16(const T* p) {
     if constexpr (sizeof(T) == 1)
         return _mm_cvtepu8_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
     else
@@ -164,56 +192,53 @@ inline void int_from_lanes(const std::int32_t* lanes, IntAcc& a) {
 template <class T, int C>
 struct SumMadd {
     using Lane = std::int32_t;
+    static constexpr int kBlock = 16;
     using Acc = IntAcc;
     const std::int16_t* kend;
-    const std::int32_t* pairs;
+    const __m128i* pairs;  // taps 2q and 2q+1 as int16 pairs over a register
     int kw, kh;
 
-    void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
         for (int q = 0; q < 4; ++q) a.r[q] = _mm_setzero_si128();
-        const int perRow = (kw + 1) >> 1;
-        const std::int32_t* w = pairs;
-        for (int i = 0; i < kh; ++i) {
-            const T* p = rows.row(i) + e;
-            for (int pp = 0; pp < perRow; ++pp, ++w) {
-                const __m128i coeff = _mm_set1_epi32(*w);
-                const T* s0 = p + 2 * pp * C;
-                const bool second = 2 * pp + 1 < kw;
-                for (int h = 0; h < 2; ++h) {
-                    const __m128i v0 = load8_i16(s0 + 8 * h);
-                    const __m128i v1 = second ? load8_i16(s0 + C + 8 * h) : _mm_setzero_si128();
-                    a.r[2 * h] = _mm_add_epi32(a.r[2 * h], _mm_madd_epi16(_mm_unpacklo_epi16(v0, v1), coeff));
-                    a.r[2 * h + 1] = _mm_add_epi32(a.r[2 * h + 1], _mm_madd_epi16(_mm_unpackhi_epi16(v0, v1), coeff));
-                }
+        const __m128i* w = pairs;
+        for_tap_pairs<T, C>(rows, e, kw, kh, [&](const T* s0, const T* s1, bool second) {
+            for (int h = 0; h < 2; ++h) {
+                const __m128i v0 = load8_i16(s0 + 8 * h);
+                const __m128i v1 = second ? load8_i16(s1 + 8 * h) : _mm_setzero_si128();
+                a.r[2 * h] = _mm_add_epi32(a.r[2 * h], _mm_madd_epi16(_mm_unpacklo_epi16(v0, v1), *w));
+                a.r[2 * h + 1] = _mm_add_epi32(a.r[2 * h + 1], _mm_madd_epi16(_mm_unpackhi_epi16(v0, v1), *w));
             }
-        }
+            ++w;
+        });
     }
     std::int32_t one(const RowSet<T>& rows, std::int64_t e) const { return int_sum_one<T, C>(rows, e, kend, kw, kh); }
     static void from_lanes(const std::int32_t* lanes, Acc& a) { int_from_lanes(lanes, a); }
 };
 
-// 8u data with a kernel whose sum of |K| times 255 fits in int16: every
-// partial sum fits, so 16-bit products and sums give the exact int32 sum at
-// twice the width.
+// 8u data with int8 coefficients whose sum of |K| times 255 fits int16:
+// every pair of products and every partial sum fits, so the unsigned-by-
+// signed byte multiply-add and 16-bit sums give the exact int32 sum at
+// twice the width of the 16-bit multiply-add.
 template <int C>
-struct SumNarrow8u {
+struct SumBytePairs8u {
     using Lane = std::int32_t;
+    static constexpr int kBlock = 16;
     using Acc = IntAcc;
     const std::int16_t* kend;
+    const __m128i* pairs;  // taps 2q and 2q+1 as int8 pairs over a register
     int kw, kh;
 
-    void block(const RowSet<std::uint8_t>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<std::uint8_t>& rows, std::int64_t e, Acc& a) const {
         __m128i lo = _mm_setzero_si128(), hi = _mm_setzero_si128();
-        const __m128i zero = _mm_setzero_si128();
-        for (int i = 0; i < kh; ++i) {
-            const std::uint8_t* p = rows.row(i) + e;
-            for (int j = 0; j < kw; ++j) {
-                const __m128i c = _mm_set1_epi16(kend[-(i * kw + j)]);
-                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + j * C));
-                lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), c));
-                hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(b, zero), c));
-            }
-        }
+        const __m128i* w = pairs;
+        for_tap_pairs<std::uint8_t, C>(rows, e, kw, kh, [&](const std::uint8_t* p0, const std::uint8_t* p1, bool) {
+            // The zero-weighted partner of an odd count's last tap is the tap itself.
+            const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p0));
+            const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p1));
+            lo = _mm_add_epi16(lo, _mm_maddubs_epi16(_mm_unpacklo_epi8(b0, b1), *w));
+            hi = _mm_add_epi16(hi, _mm_maddubs_epi16(_mm_unpackhi_epi8(b0, b1), *w));
+            ++w;
+        });
         a.r[0] = _mm_cvtepi16_epi32(lo);
         a.r[1] = _mm_cvtepi16_epi32(_mm_srli_si128(lo, 8));
         a.r[2] = _mm_cvtepi16_epi32(hi);
@@ -229,11 +254,12 @@ struct SumNarrow8u {
 template <int C>
 struct SumWide16u {
     using Lane = std::int32_t;
+    static constexpr int kBlock = 16;
     using Acc = IntAcc;
     const std::int16_t* kend;
     int kw, kh;
 
-    void block(const RowSet<std::uint16_t>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<std::uint16_t>& rows, std::int64_t e, Acc& a) const {
         for (int q = 0; q < 4; ++q) a.r[q] = _mm_setzero_si128();
         for (int i = 0; i < kh; ++i) {
             const std::uint16_t* p = rows.row(i) + e;
@@ -254,28 +280,29 @@ struct SumWide16u {
 
 // ---- The row driver ---------------------------------------------------------
 
-// Sum: block(rows, e, acc), one(rows, e), from_lanes(lanes, acc).
-// Finish: store(acc, out) writes 16 elements.
+// Sum: kBlock, block(rows, e, acc), one(rows, e), from_lanes(lanes, acc).
+// Finish: store(acc, out) writes the kBlock elements of a block.
 template <class T, class Sum, class Finish>
 inline void correlate_row(const RowSet<T>& rows, std::int64_t n, T* out, const Sum& sum, const Finish& finish) {
+    constexpr int kBlock = Sum::kBlock;
     typename Sum::Acc acc;
-    if (n >= kCorrelateBlock) {
+    if (n >= kBlock) {
         std::int64_t e = 0;
-        for (; e + kCorrelateBlock <= n; e += kCorrelateBlock) {
+        for (; e + kBlock <= n; e += kBlock) {
             sum.block(rows, e, acc);
             finish.store(acc, out + e);
         }
         if (e < n) {
-            e = n - kCorrelateBlock;
+            e = n - kBlock;
             sum.block(rows, e, acc);
             finish.store(acc, out + e);
         }
         return;
     }
-    typename Sum::Lane lanes[kCorrelateBlock] = {};
+    typename Sum::Lane lanes[kBlock] = {};
     for (std::int64_t e = 0; e < n; ++e) lanes[e] = sum.one(rows, e);
     Sum::from_lanes(lanes, acc);
-    T tmp[kCorrelateBlock];
+    T tmp[kBlock];
     finish.store(acc, tmp);
     std::memcpy(out, tmp, static_cast<std::size_t>(n) * sizeof(T));
 }

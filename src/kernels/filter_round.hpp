@@ -13,6 +13,7 @@
 #include <smmintrin.h>
 
 #include <cmath>
+#include <iterator>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -24,7 +25,7 @@ namespace rvl::kernels {
 
 // Four int32 registers (16 lanes) saturated into 16 elements of T.
 template <class T>
-inline void pack_store(const __m128i r[4], T* out) {
+RVL_ALWAYS_INLINE void pack_store(const __m128i r[4], T* out) {
     if constexpr (sizeof(T) == 1) {
         const __m128i w = _mm_packus_epi16(_mm_packs_epi32(r[0], r[1]), _mm_packs_epi32(r[2], r[3]));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out), w);
@@ -37,17 +38,21 @@ inline void pack_store(const __m128i r[4], T* out) {
     }
 }
 
+// Registers of an accumulator block, four at a time (16 elements of 32 bits).
+template <class Acc>
+constexpr int groups_of_four() { return static_cast<int>(sizeof(Acc::r) / sizeof(Acc::r[0])) / 4; }
+
 struct StoreF32 {
     template <class Acc>
-    void store(const Acc& a, float* out) const {
-        for (int q = 0; q < 4; ++q) _mm_storeu_ps(out + 4 * q, a.r[q]);
+    RVL_ALWAYS_INLINE void store(const Acc& a, float* out) const {
+        for (std::size_t q = 0; q < std::size(a.r); ++q) _mm_storeu_ps(out + 4 * q, a.r[q]);
     }
 };
 
 struct StoreF64 {
     template <class Acc>
-    void store(const Acc& a, double* out) const {
-        for (int q = 0; q < 8; ++q) _mm_storeu_pd(out + 2 * q, a.r[q]);
+    RVL_ALWAYS_INLINE void store(const Acc& a, double* out) const {
+        for (std::size_t q = 0; q < std::size(a.r); ++q) _mm_storeu_pd(out + 2 * q, a.r[q]);
     }
 };
 
@@ -59,7 +64,7 @@ template <class T, Round M>
 struct FinishF32ToInt {
     float offset;
 
-    static __m128i round_lane(__m128 s) {
+    RVL_ALWAYS_INLINE static __m128i round_lane(__m128 s) {
         if constexpr (M == Round::TowardZero) {
             return _mm_cvttps_epi32(s);
         } else if constexpr (M == Round::NearestEven) {
@@ -75,16 +80,18 @@ struct FinishF32ToInt {
     }
 
     template <class Acc>
-    void store(const Acc& a, T* out) const {
+    RVL_ALWAYS_INLINE void store(const Acc& a, T* out) const {
         const __m128 lo = _mm_set1_ps(static_cast<float>(std::numeric_limits<T>::min()));
         const __m128 hi = _mm_set1_ps(static_cast<float>(std::numeric_limits<T>::max()));
         const __m128 off = _mm_set1_ps(offset);
-        __m128i r[4];
-        for (int q = 0; q < 4; ++q) {
-            const __m128 s = _mm_max_ps(lo, _mm_min_ps(hi, _mm_add_ps(a.r[q], off)));
-            r[q] = round_lane(s);
+        for (int g = 0; g < groups_of_four<Acc>(); ++g) {
+            __m128i r[4];
+            for (int q = 0; q < 4; ++q) {
+                const __m128 s = _mm_max_ps(lo, _mm_min_ps(hi, _mm_add_ps(a.r[4 * g + q], off)));
+                r[q] = round_lane(s);
+            }
+            pack_store(r, out + 16 * g);
         }
-        pack_store(r, out);
     }
 };
 
@@ -93,7 +100,7 @@ struct FinishF32ToInt {
 struct FinishShift8u {
     int shift;
     std::int32_t offset;
-    void store(const IntAcc& a, std::uint8_t* out) const {
+    RVL_ALWAYS_INLINE void store(const IntAcc& a, std::uint8_t* out) const {
         const __m128i sh = _mm_cvtsi32_si128(shift);
         const __m128i one = _mm_set1_epi32(1);
         const __m128i bias = _mm_set1_epi32((1 << (shift - 1)) - 1);
@@ -112,7 +119,7 @@ struct FinishShift8u {
 struct FinishReciprocal8u {
     float reciprocal;
     std::int32_t offset;
-    void store(const IntAcc& a, std::uint8_t* out) const {
+    RVL_ALWAYS_INLINE void store(const IntAcc& a, std::uint8_t* out) const {
         const __m128 rcp = _mm_set1_ps(reciprocal);
         const __m128i off = _mm_set1_epi32(offset);
         __m128i r[4];
@@ -128,7 +135,7 @@ struct FinishReciprocal8u {
 template <class T, Round M>
 struct FinishShiftAccurate {
     int shift;
-    void store(const IntAcc& a, T* out) const {
+    RVL_ALWAYS_INLINE void store(const IntAcc& a, T* out) const {
         __m128i r[4];
         if (shift == 0) {
             for (int q = 0; q < 4; ++q) r[q] = a.r[q];
@@ -199,7 +206,7 @@ struct AccurateRule {
 template <class T>
 struct FinishAccurateScalar {
     AccurateRule rule;
-    void store(const IntAcc& a, T* out) const {
+    RVL_ALWAYS_INLINE void store(const IntAcc& a, T* out) const {
         alignas(16) std::int32_t s[16];
         for (int q = 0; q < 4; ++q) _mm_store_si128(reinterpret_cast<__m128i*>(s + 4 * q), a.r[q]);
         for (int e = 0; e < 16; ++e) out[e] = rule.apply<T>(s[e]);
