@@ -204,6 +204,38 @@ int main(int argc, char** argv) {
         }
     }
 
+    /* Filtering: a specification built once from a kernel, then applied.
+     * A 9x9 blur (integer weights, divisor = their sum) and an edge filter
+     * with an offset that centres its signed result on 128. */
+    {
+        static const Rvl16s edge[9] = {-1, -1, -1, -1, 8, -1, -1, -1, -1};
+        Rvl16s blur[81];
+        const RvlSize k9 = {9, 9}, k3 = {3, 3};
+        int i, sum = 0, specSize = 0, bufferSize = 0, outStep;
+        Rvl8u* out = rvliMalloc_8u_C1(W, H, &outStep);
+        RvlFilterSpec* spec;
+        Rvl8u* buffer;
+        for (i = 0; i < 81; ++i) sum += blur[i] = (Rvl16s)(1 + (i / 9 < 4 ? i / 9 : 8 - i / 9) + (i % 9 < 4 ? i % 9 : 8 - i % 9));
+        rvliFilterBorderGetSize(k9, roi, rvlType8u, rvlType16s, 1, &specSize, &bufferSize);
+        spec = (RvlFilterSpec*)malloc((size_t)specSize);
+        buffer = (Rvl8u*)malloc((size_t)bufferSize);
+        if (out && spec && buffer) {
+            rvliFilterBorderInit_16s(blur, k9, sum, rvlType8u, 1, rvlRoundNearestEven, spec);
+            TIMED_CALL("rvliFilterBorder_8u_C1R (9x9 blur)", W * H * 2.0,
+                       rvliFilterBorder_8u_C1R(view, viewStep, out, outStep, roi, rvlBorderReplicate, NULL, spec, buffer));
+            failed |= write_png(dir, "wave_blur.png", out, outStep, W, H, 1);
+            /* The 3x3 sizes fit in what the 9x9 query reported. */
+            rvliFilterBorderInit_16s(edge, k3, 1, rvlType8u, 1, rvlRoundNearestEven, spec);
+            rvliFilterBorderSetMode(rvlHintNone, 128, spec);
+            TIMED_CALL("rvliFilterBorder_8u_C1R (3x3 edges)", W * H * 2.0,
+                       rvliFilterBorder_8u_C1R(view, viewStep, out, outStep, roi, rvlBorderMirror, NULL, spec, buffer));
+            failed |= write_png(dir, "wave_edges.png", out, outStep, W, H, 1);
+        }
+        free(spec);
+        free(buffer);
+        rvliFree(out);
+    }
+
     /* Statistics of the 8u view. */
     {
         Rvl64f sum, mean, l2;
