@@ -97,12 +97,12 @@ void run_integer(const Job<T, C>& job, const FilterSpecData& h) {
     const auto* kend = reversed_kernel<std::int16_t>(&h) + (std::int64_t{h.kw} * h.kh - 1);
     if constexpr (std::is_same_v<T, Rvl8u>) {
         if (h.bytePairs)
-            return finish_integer(job, h, kernels::SumBytePairs8u<C>{kend, pair_registers<__m128i>(&h), h.kw, h.kh});
+            return finish_integer(job, h, kernels::SumBytePairs8u<C>{{kend, h.kw, h.kh}, pair_registers<__m128i>(&h)});
     }
     if constexpr (std::is_same_v<T, Rvl16u>)
-        finish_integer(job, h, kernels::SumWide16u<C>{kend, h.kw, h.kh});
+        finish_integer(job, h, kernels::SumWide16u<C>{{kend, h.kw, h.kh}});
     else
-        finish_integer(job, h, kernels::SumMadd<T, C>{kend, pair_registers<__m128i>(&h), h.kw, h.kh});
+        finish_integer(job, h, kernels::SumMadd<T, C>{{kend, h.kw, h.kh}, pair_registers<__m128i>(&h)});
 }
 
 template <class T, int C>

@@ -182,23 +182,31 @@ inline std::int32_t int_sum_one(const RowSet<T>& rows, std::int64_t e, const std
     return static_cast<std::int32_t>(s);
 }
 
-inline void int_from_lanes(const std::int32_t* lanes, IntAcc& a) {
-    for (int q = 0; q < 4; ++q) a.r[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes + 4 * q));
-}
+// What the integer sum loops share: the int32 lanes, the kernel, and the
+// element-by-element sum of short rows.
+template <class T, int C>
+struct IntSum {
+    using Lane = std::int32_t;
+    static constexpr int kBlock = 16;
+    using Acc = IntAcc;
+    const std::int16_t* kend;
+    int kw, kh;
+
+    std::int32_t one(const RowSet<T>& rows, std::int64_t e) const { return int_sum_one<T, C>(rows, e, kend, kw, kh); }
+    static void from_lanes(const std::int32_t* lanes, Acc& a) {
+        for (int q = 0; q < 4; ++q) a.r[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes + 4 * q));
+    }
+};
 
 // 8u and 16s data: pairs of taps through the 16-bit multiply-add, which
 // forms both products and their sum exactly in each 32-bit lane (the one
 // product pair that reaches 2^31 wraps, as the int32 sum does).
 template <class T, int C>
-struct SumMadd {
-    using Lane = std::int32_t;
-    static constexpr int kBlock = 16;
-    using Acc = IntAcc;
-    const std::int16_t* kend;
+struct SumMadd : IntSum<T, C> {
+    using IntSum<T, C>::kw, IntSum<T, C>::kh;
     const __m128i* pairs;  // taps 2q and 2q+1 as int16 pairs over a register
-    int kw, kh;
 
-    RVL_ALWAYS_INLINE void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<T>& rows, std::int64_t e, IntAcc& a) const {
         for (int q = 0; q < 4; ++q) a.r[q] = _mm_setzero_si128();
         const __m128i* w = pairs;
         for_tap_pairs<T, C>(rows, e, kw, kh, [&](const T* s0, const T* s1, bool second) {
@@ -211,8 +219,6 @@ struct SumMadd {
             ++w;
         });
     }
-    std::int32_t one(const RowSet<T>& rows, std::int64_t e) const { return int_sum_one<T, C>(rows, e, kend, kw, kh); }
-    static void from_lanes(const std::int32_t* lanes, Acc& a) { int_from_lanes(lanes, a); }
 };
 
 // 8u data with int8 coefficients whose sum of |K| times 255 fits int16:
@@ -220,15 +226,11 @@ struct SumMadd {
 // signed byte multiply-add and 16-bit sums give the exact int32 sum at
 // twice the width of the 16-bit multiply-add.
 template <int C>
-struct SumBytePairs8u {
-    using Lane = std::int32_t;
-    static constexpr int kBlock = 16;
-    using Acc = IntAcc;
-    const std::int16_t* kend;
+struct SumBytePairs8u : IntSum<std::uint8_t, C> {
+    using IntSum<std::uint8_t, C>::kw, IntSum<std::uint8_t, C>::kh;
     const __m128i* pairs;  // taps 2q and 2q+1 as int8 pairs over a register
-    int kw, kh;
 
-    RVL_ALWAYS_INLINE void block(const RowSet<std::uint8_t>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<std::uint8_t>& rows, std::int64_t e, IntAcc& a) const {
         __m128i lo = _mm_setzero_si128(), hi = _mm_setzero_si128();
         const __m128i* w = pairs;
         for_tap_pairs<std::uint8_t, C>(rows, e, kw, kh, [&](const std::uint8_t* p0, const std::uint8_t* p1, bool) {
@@ -244,22 +246,14 @@ struct SumBytePairs8u {
         a.r[2] = _mm_cvtepi16_epi32(hi);
         a.r[3] = _mm_cvtepi16_epi32(_mm_srli_si128(hi, 8));
     }
-    std::int32_t one(const RowSet<std::uint8_t>& rows, std::int64_t e) const {
-        return int_sum_one<std::uint8_t, C>(rows, e, kend, kw, kh);
-    }
-    static void from_lanes(const std::int32_t* lanes, Acc& a) { int_from_lanes(lanes, a); }
 };
 
 // 16u data: values beyond int16, so taps are multiplied in 32-bit lanes.
 template <int C>
-struct SumWide16u {
-    using Lane = std::int32_t;
-    static constexpr int kBlock = 16;
-    using Acc = IntAcc;
-    const std::int16_t* kend;
-    int kw, kh;
+struct SumWide16u : IntSum<std::uint16_t, C> {
+    using IntSum<std::uint16_t, C>::kw, IntSum<std::uint16_t, C>::kh, IntSum<std::uint16_t, C>::kend;
 
-    RVL_ALWAYS_INLINE void block(const RowSet<std::uint16_t>& rows, std::int64_t e, Acc& a) const {
+    RVL_ALWAYS_INLINE void block(const RowSet<std::uint16_t>& rows, std::int64_t e, IntAcc& a) const {
         for (int q = 0; q < 4; ++q) a.r[q] = _mm_setzero_si128();
         for (int i = 0; i < kh; ++i) {
             const std::uint16_t* p = rows.row(i) + e;
@@ -272,10 +266,6 @@ struct SumWide16u {
             }
         }
     }
-    std::int32_t one(const RowSet<std::uint16_t>& rows, std::int64_t e) const {
-        return int_sum_one<std::uint16_t, C>(rows, e, kend, kw, kh);
-    }
-    static void from_lanes(const std::int32_t* lanes, Acc& a) { int_from_lanes(lanes, a); }
 };
 
 // ---- The row driver ---------------------------------------------------------
