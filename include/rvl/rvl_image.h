@@ -2117,6 +2117,116 @@ RVL_API RvlResult rvliFilterGetBufSize_64f_C1R(RvlSize kernelSize, int dstRoiWid
  *  and ay below the ROI. */
 RVL_API RvlResult rvliFilter_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, const Rvl64f* pKernel, RvlSize kernelSize, RvlPoint anchor, Rvl8u* pBuffer);
 
+/* ==== Geometric transforms ============================================== */
+
+/* ---- Resize: specification, queries, nearest and linear -----------------
+ * GetSize -> allocate -> NearestInit / LinearInit -> per tile of the
+ * destination: GetSrcOffset (pSrc points there), GetBufferSize, worker.
+ * The specification is read-only while resizing; tiles may run
+ * concurrently with their own buffers. The _L forms take 64-bit sizes and
+ * are a separate API (their specifications are not interchangeable). */
+RVL_API RvlResult rvliResizeGetSize_8u(RvlSize srcSize, RvlSize dstSize, RvlInterpolation interpolation, Rvl32u antialiasing, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliResizeGetSize_16u(RvlSize srcSize, RvlSize dstSize, RvlInterpolation interpolation, Rvl32u antialiasing, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliResizeGetSize_16s(RvlSize srcSize, RvlSize dstSize, RvlInterpolation interpolation, Rvl32u antialiasing, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliResizeGetSize_32f(RvlSize srcSize, RvlSize dstSize, RvlInterpolation interpolation, Rvl32u antialiasing, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliResizeGetSize_64f(RvlSize srcSize, RvlSize dstSize, RvlInterpolation interpolation, Rvl32u antialiasing, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliResizeGetSize_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, RvlInterpolation interpolation, Rvl32u antialiasing, Rvl64s* pSpecSize, Rvl64s* pInitBufSize);
+RVL_API RvlResult rvliResizeNearestInit_8u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeNearestInit_16u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeNearestInit_16s(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeNearestInit_32f(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeNearestInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_8u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_16u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_16s(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_32f(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_64f(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeLinearInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, RvlResizeSpec* pSpec);
+/** Work buffer of a destination tile. */
+RVL_API RvlResult rvliResizeGetBufferSize_8u(const RvlResizeSpec* pSpec, RvlSize dstSize, Rvl32u numChannels, int* pBufSize);
+RVL_API RvlResult rvliResizeGetBufferSize_16u(const RvlResizeSpec* pSpec, RvlSize dstSize, Rvl32u numChannels, int* pBufSize);
+RVL_API RvlResult rvliResizeGetBufferSize_16s(const RvlResizeSpec* pSpec, RvlSize dstSize, Rvl32u numChannels, int* pBufSize);
+RVL_API RvlResult rvliResizeGetBufferSize_32f(const RvlResizeSpec* pSpec, RvlSize dstSize, Rvl32u numChannels, int* pBufSize);
+RVL_API RvlResult rvliResizeGetBufferSize_64f(const RvlResizeSpec* pSpec, RvlSize dstSize, Rvl32u numChannels, int* pBufSize);
+RVL_API RvlResult rvliResizeGetBufferSize_L(const RvlResizeSpec* pSpec, RvlSizeL dstSize, Rvl32u numChannels, Rvl64s* pBufSize);
+/** Pixels the interpolation reads beyond each source edge. */
+RVL_API RvlResult rvliResizeGetBorderSize_8u(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+RVL_API RvlResult rvliResizeGetBorderSize_16u(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+RVL_API RvlResult rvliResizeGetBorderSize_16s(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+RVL_API RvlResult rvliResizeGetBorderSize_32f(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+RVL_API RvlResult rvliResizeGetBorderSize_64f(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+RVL_API RvlResult rvliResizeGetBorderSize_L(const RvlResizeSpec* pSpec, RvlBorderExtent* pBorderSize);
+/** The source pixel a tile starting at dstOffset is computed from. */
+RVL_API RvlResult rvliResizeGetSrcOffset_8u(const RvlResizeSpec* pSpec, RvlPoint dstOffset, RvlPoint* pSrcOffset);
+RVL_API RvlResult rvliResizeGetSrcOffset_16u(const RvlResizeSpec* pSpec, RvlPoint dstOffset, RvlPoint* pSrcOffset);
+RVL_API RvlResult rvliResizeGetSrcOffset_16s(const RvlResizeSpec* pSpec, RvlPoint dstOffset, RvlPoint* pSrcOffset);
+RVL_API RvlResult rvliResizeGetSrcOffset_32f(const RvlResizeSpec* pSpec, RvlPoint dstOffset, RvlPoint* pSrcOffset);
+RVL_API RvlResult rvliResizeGetSrcOffset_64f(const RvlResizeSpec* pSpec, RvlPoint dstOffset, RvlPoint* pSrcOffset);
+RVL_API RvlResult rvliResizeGetSrcOffset_L(const RvlResizeSpec* pSpec, RvlPointL dstOffset, RvlPointL* pSrcOffset);
+/** The source rectangle a tile reads (without the interpolation's reach beyond its last index). */
+RVL_API RvlResult rvliResizeGetSrcRoi_8u(const RvlResizeSpec* pSpec, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlPoint* pSrcRoiOffset, RvlSize* pSrcRoiSize);
+RVL_API RvlResult rvliResizeGetSrcRoi_16u(const RvlResizeSpec* pSpec, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlPoint* pSrcRoiOffset, RvlSize* pSrcRoiSize);
+RVL_API RvlResult rvliResizeGetSrcRoi_16s(const RvlResizeSpec* pSpec, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlPoint* pSrcRoiOffset, RvlSize* pSrcRoiSize);
+RVL_API RvlResult rvliResizeGetSrcRoi_32f(const RvlResizeSpec* pSpec, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlPoint* pSrcRoiOffset, RvlSize* pSrcRoiSize);
+RVL_API RvlResult rvliResizeGetSrcRoi_64f(const RvlResizeSpec* pSpec, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlPoint* pSrcRoiOffset, RvlSize* pSrcRoiSize);
+RVL_API RvlResult rvliResizeGetSrcRoi_L(const RvlResizeSpec* pSpec, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, RvlPointL* pSrcRoiOffset, RvlSizeL* pSrcRoiSize);
+/** Nearest neighbour: a tile of the destination; pSrc at the tile's source offset. */
+RVL_API RvlResult rvliResizeNearest_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeNearest_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+/** Linear: border replicate (with in-memory flags) or all in memory; pBorderValue is not read. */
+RVL_API RvlResult rvliResizeLinear_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C1R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C3R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLinear_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+
 #ifdef __cplusplus
 }
 #endif

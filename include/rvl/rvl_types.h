@@ -249,6 +249,18 @@ typedef RVL_ENUM(RvlAlphaType_) {
  *  function, read-only while filtering. Opaque. */
 typedef struct RvlFilterSpec_ RvlFilterSpec;
 
+/** Specification of a resize: caller memory of the size rvliResizeGetSize
+ *  reports, filled by a resize Init, read-only while resizing. Opaque. */
+typedef struct RvlResizeSpec_ RvlResizeSpec;
+
+/** How many pixels beyond each source edge an interpolation reads. */
+typedef struct {
+    Rvl32u borderLeft;
+    Rvl32u borderTop;
+    Rvl32u borderRight;
+    Rvl32u borderBottom;
+} RvlBorderExtent;
+
 /* ---- Version record ---------------------------------------------------- */
 
 /** The library's version record; one immutable instance, never freed. */

@@ -1,0 +1,81 @@
+// What every resize worker does before it computes pixels: the checks in
+// their order, the tile limited to the specification's destination, and the
+// tile's index tables (the specification's entries for the tile's positions
+// minus the tile's source offset) in the work buffer.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "frame/border.hpp"
+#include "frame/check.hpp"
+#include "frame/spec.hpp"
+#include "geometry/resize_spec.hpp"
+
+namespace rvl::resize {
+
+struct Tile {
+    const SpecData* spec;
+    std::int64_t x, y;              // the tile's first destination pixel
+    std::int64_t width, height;     // limited to the destination
+    std::int64_t srcX, srcY;        // the tile's source offset
+    std::int32_t* cols;             // per tile column: source column relative to srcX
+    std::int32_t* rows;             // per tile row: source row relative to srcY
+    bool limited;                   // the caller's size reached past the destination
+    unsigned char* rest;            // the buffer after the index tables (64-byte aligned)
+};
+
+inline std::int64_t tile_source_offset(const Axis& a, std::int64_t d) {
+    return static_cast<std::int64_t>(
+        std::floor(d * (static_cast<double>(a.srcReduced) / static_cast<double>(a.dstReduced))));
+}
+
+// The table a worker needs, by element type and interpolation.
+template <class T>
+inline bool has_weights(const SpecData* s) {
+    if (s->interpolation == rvlInterNearest) return true;
+    if constexpr (sizeof(T) == 1) return s->vx.weightsQ14 && s->vy.weightsQ14;
+    else if constexpr (sizeof(T) == 8) return s->vx.weights64 && s->vy.weights64;
+    else return s->vx.weights32 && s->vy.weights32;
+}
+
+// Checks 2-9 of a worker (the linear worker checks its border first);
+// fills the tile on success.
+template <class T, class Step, class Point, class Size>
+RvlResult start_tile(Api api, const T* pSrc, Step srcStep, T* pDst, Step dstStep, Point offset, Size size,
+                     const RvlResizeSpec* pSpec, Rvl8u* pBuffer, std::uint32_t interpolation, Tile* tile) {
+    if (RvlResult st = null_check(pSrc, pDst, pSpec, pBuffer)) return st;
+    if (size.width == 0 || size.height == 0) return rvlResWarnNothingDone;
+    const SpecData* s = spec_data(pSpec);
+    const bool is64f = sizeof(T) == 8;
+    if (!identity_ok(s, api) || (api == Api::Long && (s->type == rvlType64f) != is64f)) return rvlResBadContext;
+    if (size.width < 1 || size.height < 1) return rvlResBadSize;
+    if (srcStep % static_cast<Step>(sizeof(T)) != 0 || dstStep % static_cast<Step>(sizeof(T)) != 0) return rvlResBadStep;
+    if (offset.x < 0 || offset.x >= s->vx.dstLen || offset.y < 0 || offset.y >= s->vy.dstLen) return rvlResOutOfRange;
+    if (s->antialiasing) return rvlResUnsupportedMode;
+    // A specification whose weights are not the ones this element type
+    // reads (made for another type) is refused like one of another kind.
+    if (s->interpolation != interpolation || !has_weights<T>(s)) return rvlResBadContext;
+
+    Tile& t = *tile;
+    t.spec = s;
+    t.x = offset.x;
+    t.y = offset.y;
+    t.width = std::min<std::int64_t>(size.width, s->vx.dstLen - offset.x);
+    t.height = std::min<std::int64_t>(size.height, s->vy.dstLen - offset.y);
+    t.limited = size.width > s->vx.dstLen || size.height > s->vy.dstLen;
+    t.srcX = tile_source_offset(s->vx, t.x);
+    t.srcY = tile_source_offset(s->vy, t.y);
+    BufferCarver carve(pBuffer);
+    t.rows = carve.take<std::int32_t>(4 * t.height, 32);
+    t.cols = carve.take<std::int32_t>(4 * t.width, 32);
+    for (std::int64_t r = 0; r < t.height; ++r) t.rows[r] = static_cast<std::int32_t>(s->vy.index[t.y + r] - t.srcY);
+    for (std::int64_t c = 0; c < t.width; ++c) t.cols[c] = static_cast<std::int32_t>(s->vx.index[t.x + c] - t.srcX);
+    t.rest = carve.take<unsigned char>(0, 32);
+    return rvlResOk;
+}
+
+inline RvlResult tile_status(const Tile& t) { return t.limited ? rvlResWarnArgumentRange : rvlResOk; }
+
+}  // namespace rvl::resize
