@@ -313,7 +313,7 @@ void check_linear(Linear32<T> fn, LinearL<T> fnL, int channels, I64 sw, I64 sh, 
 }
 
 const std::vector<std::array<int, 4>> kRatios = {
-    {2, 2, 2, 2}, {2, 3, 7, 5}, {5, 5, 5, 5}, {8, 6, 4, 3}, {4, 9, 12, 3}, {7, 5, 5, 7}, {13, 11, 7, 17}, {40, 31, 17, 45}, {33, 20, 66, 40}, {3, 2, 9, 6}};
+    {2, 2, 2, 2}, {2, 3, 7, 5}, {5, 5, 5, 5}, {5, 4, 10, 8}, {6, 2, 24, 4}, {8, 6, 4, 3}, {4, 9, 12, 3}, {7, 5, 5, 7}, {13, 11, 7, 17}, {40, 31, 17, 45}, {33, 20, 66, 40}, {3, 2, 9, 6}};
 
 template <class T>
 void linear_table(Linear32<T> c1, LinearL<T> c1l, Linear32<T> c3, LinearL<T> c3l, Linear32<T> c4, LinearL<T> c4l, int seed) {
@@ -340,6 +340,25 @@ TEST(ResizeLinear, FloatingAgainstReference) {
                          rvliResizeLinear_32f_C4R, rvliResizeLinear_32f_C4R_L, 24);
     linear_table<Rvl64f>(rvliResizeLinear_64f_C1R, rvliResizeLinear_64f_C1R_L, rvliResizeLinear_64f_C3R, rvliResizeLinear_64f_C3R_L,
                          rvliResizeLinear_64f_C4R, rvliResizeLinear_64f_C4R_L, 25);
+}
+
+// A band pixel whose Q14 sum lies just below a half with an odd quotient:
+// the one-step rounding adds that quotient's low bit and reaches the next
+// integer. 8191 -> 8192 columns give the weight 8191 at column 4096, and the
+// second of two rows is a band row.
+TEST(ResizeLinear, BandRoundingCarriesTheOddBit) {
+    const int sw = 8191, dw = 8192;
+    Image<Rvl8u> src{sw, 2, 1, std::vector<Rvl8u>(2 * sw, 7)};
+    src.px[sw + 4095] = 99;  // v = 99 * 16384 + 8191
+    src.px[sw + 4096] = 100;
+    const Image<Rvl8u> want = linear_reference(src, dw, 2);
+    ASSERT_EQ(want.at(4096, 1, 0), 100);
+    Spec spec = make_spec({sw, 2}, {dw, 2}, rvlInterLinear, 1);
+    int bytes = 0;
+    ASSERT_EQ(rvliResizeGetBufferSize_8u(spec.get(), {dw, 2}, 1, &bytes), rvlResOk);
+    std::vector<Rvl8u> buffer(bytes), out(2 * dw);
+    ASSERT_EQ(rvliResizeLinear_8u_C1R(src.px.data(), sw, out.data(), dw, {0, 0}, {dw, 2}, rvlBorderReplicate, nullptr, spec.get(), buffer.data()), rvlResOk);
+    EXPECT_EQ(out, want.px);
 }
 
 TEST(ResizeLinear, EqualSizesCopy) {
