@@ -17,6 +17,8 @@
 #include "frame/entry.hpp"
 #include "frame/walk.hpp"
 #include "geometry/resize_tile.hpp"
+#include "kernels/resize_f32.hpp"
+#include "kernels/resize_q14.hpp"
 #include "kernels/rounding.hpp"
 
 namespace rvl::resize {
@@ -147,7 +149,12 @@ private:
 
     void horizontal(I64 j, Row* out) const {
         const T* in = row_at(src_, srcStep_, j);
-        for (I64 c = left_; c < t_.width - right_; ++c) {
+        if constexpr (std::is_same_v<T, Rvl8u>)
+            return kernels::q14_horizontal_row<C>(in, t_.cols, t_.spec->vx.weightsQ14 + 2 * t_.x, left_, t_.width - right_, out);
+        I64 c = left_;
+        if constexpr (std::is_same_v<Row, float>)
+            c = kernels::f32_horizontal_row<T, C>(in, t_.cols, t_.spec->vx.weights32 + t_.x, c, t_.width - right_, out);
+        for (; c < t_.width - right_; ++c) {
             const T* p = in + static_cast<I64>(t_.cols[c]) * C;
             for (int k = 0; k < C; ++k) out[c * C + k] = A::horizontal(p[k], p[C + k], t_, c);
         }
@@ -167,7 +174,11 @@ private:
         }
         T* out = row_at(dst_, dstStep_, r);
         const auto w = A::row_weight(t_, r);
-        for (I64 e = left_ * C; e < (t_.width - right_) * C; ++e) out[e] = A::vertical(rowA_[e], rowB_[e], w);
+        if constexpr (std::is_same_v<T, Rvl8u>)
+            return kernels::q14_vertical_row(rowA_, rowB_, w, left_ * C, (t_.width - right_) * C, out);
+        I64 e = left_ * C;
+        if constexpr (std::is_same_v<Row, float>) e = kernels::f32_vertical_row(rowA_, rowB_, w, e, (t_.width - right_) * C, out);
+        for (; e < (t_.width - right_) * C; ++e) out[e] = A::vertical(rowA_[e], rowB_[e], w);
     }
 
     const Tile& t_;

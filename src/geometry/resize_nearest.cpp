@@ -10,20 +10,33 @@
 namespace rvl::resize {
 namespace {
 
+// Three-channel pixels move as one 4-, 8- or 16-byte word (the pixel and
+// the first element of the next): the load is safe while the next source
+// pixel is part of the image, the store while the next destination pixel is
+// still to be written; the last ones move element by element.
 template <class T, int C>
 void nearest_rows(const T* src, std::int64_t srcStep, T* dst, std::int64_t dstStep, const Tile& t) {
-    const std::int64_t rowBytes = t.width * C * static_cast<std::int64_t>(sizeof(T));
+    constexpr std::size_t kPixel = C * sizeof(T);
+    constexpr std::size_t kWord = C == 3 ? (kPixel == 3 ? 4 : kPixel == 6 ? 8 : 16) : kPixel;
+    const std::int64_t rowBytes = t.width * static_cast<std::int64_t>(kPixel);
+    const std::int64_t lastCol = t.spec->vx.srcLen - 1 - t.srcX;  // the image's last column, tile-relative
     for (std::int64_t r = 0; r < t.height; ++r) {
         T* out = row_at(dst, dstStep, r);
         if (r > 0 && t.rows[r] == t.rows[r - 1]) {
             std::memcpy(out, row_at(dst, dstStep, r - 1), static_cast<std::size_t>(rowBytes));
             continue;
         }
-        const T* in = row_at(src, srcStep, t.rows[r]);
-        for (std::int64_t c = 0; c < t.width; ++c) {
-            const T* p = in + static_cast<std::int64_t>(t.cols[c]) * C;
-            for (int k = 0; k < C; ++k) out[c * C + k] = p[k];
+        const auto* in = reinterpret_cast<const unsigned char*>(row_at(src, srcStep, t.rows[r]));
+        auto* o = reinterpret_cast<unsigned char*>(out);
+        std::int64_t c = 0;
+        for (; c + 1 < t.width; ++c) {
+            if (kWord != kPixel && t.cols[c] >= lastCol) break;
+            unsigned char word[kWord];
+            std::memcpy(word, in + t.cols[c] * static_cast<std::int64_t>(kPixel), kWord);
+            std::memcpy(o + c * static_cast<std::int64_t>(kPixel), word, kWord);
         }
+        for (; c < t.width; ++c)
+            std::memcpy(o + c * static_cast<std::int64_t>(kPixel), in + t.cols[c] * static_cast<std::int64_t>(kPixel), kPixel);
     }
 }
 

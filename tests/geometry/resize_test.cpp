@@ -378,6 +378,38 @@ TEST(ResizeLinear, EqualSizesCopy) {
 template <class T, int C>
 using Nearest32 = RvlResult (*)(const T*, int, T*, int, RvlPoint, RvlSize, const RvlResizeSpec*, Rvl8u*);
 
+template <class T, int C>
+using NearestL = RvlResult (*)(const T*, Rvl64s, T*, Rvl64s, RvlPointL, RvlSizeL, const RvlResizeSpec*, Rvl8u*);
+
+// Two tiles through the _L API against the mapping; the source image is the
+// last thing in its buffer, so no read may pass its last pixel.
+template <class T, int C>
+void check_nearest(NearestL<T, C> fn, Rng& rng) {
+    for (auto [sw, sh, dw, dh] : kRatios) {
+        std::vector<T> src(static_cast<size_t>(sw * sh * C));
+        for (auto& v : src) v = random_value<T>(rng);
+        TestImage<T> dst(dw, dh, C, 2, 0);
+        dst.fill(rng, random_value<T>);
+        TestImage<T> want = dst;
+        for (int y = 0; y < dh; ++y)
+            for (int x = 0; x < dw; ++x)
+                for (int k = 0; k < C; ++k)
+                    want.set(x, y, k, src[(int((y + 0.5) * sh / dh - 1e-10) * sw + int((x + 0.5) * sw / dw - 1e-10)) * C + k]);
+        Spec spec = make_spec({sw, sh}, {dw, dh}, rvlInterNearest, 7, true);
+        const I64 cut = dw / 2;
+        for (auto [x, w] : std::vector<std::pair<I64, I64>>{{0, cut}, {cut, dw - cut}}) {
+            if (w == 0) continue;
+            RvlPointL so{};
+            ASSERT_EQ(rvliResizeGetSrcOffset_L(spec.get(), {x, 0}, &so), rvlResOk);
+            Rvl64s bytes = 0;
+            ASSERT_EQ(rvliResizeGetBufferSize_L(spec.get(), {w, dh}, C, &bytes), rvlResOk);
+            std::vector<Rvl8u> buffer(bytes);
+            ASSERT_EQ(fn(src.data() + so.x * C, sw * C * Rvl64s(sizeof(T)), dst.data() + x * C, dst.step(), {x, 0}, {w, dh}, spec.get(), buffer.data()), rvlResOk);
+        }
+        EXPECT_TRUE(same_bytes(dst, want)) << sw << "x" << sh << " -> " << dw << "x" << dh << " C" << C;
+    }
+}
+
 TEST(ResizeNearest, MappingAndTiles) {
     // 4 -> 2 picks 0 and 2; 2 -> 4 picks 0, 0, 1, 1; 3 -> 2 picks 0 and 2.
     for (auto [s, d, expect] : std::vector<std::tuple<int, int, std::vector<int>>>{
@@ -392,30 +424,11 @@ TEST(ResizeNearest, MappingAndTiles) {
         for (int k = 0; k < d; ++k) EXPECT_EQ(dst[k], 10 + expect[k]) << s << " -> " << d;
     }
     Rng rng(27);
-    for (auto [sw, sh, dw, dh] : kRatios) {
-        TestImage<Rvl16s> src(sw, sh, 3, 1, 1);
-        src.fill(rng, random_value<Rvl16s>);
-        TestImage<Rvl16s> dst(dw, dh, 3, 2, 0);
-        dst.fill(rng, random_value<Rvl16s>);
-        TestImage<Rvl16s> want = dst;
-        for (int y = 0; y < dh; ++y)
-            for (int x = 0; x < dw; ++x)
-                for (int k = 0; k < 3; ++k)
-                    want.set(x, y, k, src.at(int((x + 0.5) * sw / dw - 1e-10), int((y + 0.5) * sh / dh - 1e-10), k));
-        Spec spec = make_spec({sw, sh}, {dw, dh}, rvlInterNearest, 7, true);
-        // Two tiles: the left columns, then the rest, through the _L API.
-        const I64 cut = dw / 2;
-        for (auto [x, w] : std::vector<std::pair<I64, I64>>{{0, cut}, {cut, dw - cut}}) {
-            if (w == 0) continue;
-            RvlPointL so{};
-            ASSERT_EQ(rvliResizeGetSrcOffset_L(spec.get(), {x, 0}, &so), rvlResOk);
-            Rvl64s bytes = 0;
-            ASSERT_EQ(rvliResizeGetBufferSize_L(spec.get(), {w, dh}, 3, &bytes), rvlResOk);
-            std::vector<Rvl8u> buffer(bytes);
-            ASSERT_EQ(rvliResizeNearest_16s_C3R_L(src.data() + so.x * 3, src.step(), dst.data() + x * 3, dst.step(), {x, 0}, {w, dh}, spec.get(), buffer.data()), rvlResOk);
-        }
-        EXPECT_TRUE(same_bytes(dst, want)) << sw << "x" << sh << " -> " << dw << "x" << dh;
-    }
+    check_nearest<Rvl16s, 3>(rvliResizeNearest_16s_C3R_L, rng);
+    check_nearest<Rvl8u, 3>(rvliResizeNearest_8u_C3R_L, rng);
+    check_nearest<Rvl8u, 1>(rvliResizeNearest_8u_C1R_L, rng);
+    check_nearest<Rvl32f, 3>(rvliResizeNearest_32f_C3R_L, rng);
+    check_nearest<Rvl16u, 4>(rvliResizeNearest_16u_C4R_L, rng);
 }
 
 // ---- Checks ----------------------------------------------------------------------------
