@@ -236,6 +236,45 @@ int main(int argc, char** argv) {
         rvliFree(out);
     }
 
+    /* Resize: the view to a third of its size, linear, in two tiles (left
+     * and right half) that join into the one-call result. */
+    {
+        const RvlSize small = {W / 3, H / 3};
+        int specSize = 0, initSize = 0, outStep, half;
+        Rvl8u* out = rvliMalloc_8u_C1(small.width, small.height, &outStep);
+        RvlResizeSpec* spec;
+        rvliResizeGetSize_8u(roi, small, rvlInterLinear, 0, &specSize, &initSize);
+        spec = (RvlResizeSpec*)malloc((size_t)specSize);
+        if (out && spec && rvliResizeLinearInit_8u(roi, small, spec) == rvlResOk) {
+            for (half = 0; half < 2; ++half) {
+                const RvlPoint at = {half * small.width / 2, 0};
+                const RvlSize tile = {half ? small.width - small.width / 2 : small.width / 2, small.height};
+                RvlPoint from, roiAt;
+                RvlSize roiSize;
+                int bufferSize = 0;
+                RvlBorderMode border = rvlBorderReplicate;
+                Rvl8u* buffer;
+                rvliResizeGetSrcOffset_8u(spec, at, &from);
+                rvliResizeGetSrcRoi_8u(spec, at, tile, &roiAt, &roiSize);
+                /* The source continues beside the tile's source rectangle. */
+                if (roiAt.x > 0) border = (RvlBorderMode)(border | rvlBorderInMemoryLeft);
+                if (roiAt.x + roiSize.width < W) border = (RvlBorderMode)(border | rvlBorderInMemoryRight);
+                rvliResizeGetBufferSize_8u(spec, tile, 1, &bufferSize);
+                buffer = (Rvl8u*)malloc((size_t)bufferSize);
+                if (buffer) {
+                    TIMED_CALL(half ? "rvliResizeLinear_8u_C1R (right tile)" : "rvliResizeLinear_8u_C1R (left tile)",
+                               (W * H + small.width * small.height) / 2.0,
+                               rvliResizeLinear_8u_C1R(view + (size_t)from.y * viewStep + from.x, viewStep,
+                                                       out + at.x, outStep, at, tile, border, NULL, spec, buffer));
+                }
+                free(buffer);
+            }
+            failed |= write_png(dir, "wave_third.png", out, outStep, small.width, small.height, 1);
+        }
+        free(spec);
+        rvliFree(out);
+    }
+
     /* Statistics of the 8u view. */
     {
         Rvl64f sum, mean, l2;

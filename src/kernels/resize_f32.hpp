@@ -29,8 +29,10 @@ std::int64_t f32_horizontal_row(const T* in, const std::int32_t* cols, const flo
         for (; c + 4 <= c1; c += 4) {
             __m128 pairs[2];
             for (int h = 0; h < 2; ++h) {
-                const __m128 lo = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(in + cols[c + 2 * h])));
-                pairs[h] = _mm_loadh_pi(lo, reinterpret_cast<const __m64*>(in + cols[c + 2 * h + 1]));
+                // Unaligned 8-byte loads of the pairs (p[i], p[i+1]) of two columns.
+                const __m128i lo = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + cols[c + 2 * h]));
+                const __m128i hi = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + cols[c + 2 * h + 1]));
+                pairs[h] = _mm_castsi128_ps(_mm_unpacklo_epi64(lo, hi));
             }
             const __m128 a = _mm_shuffle_ps(pairs[0], pairs[1], _MM_SHUFFLE(2, 0, 2, 0));
             const __m128 b = _mm_shuffle_ps(pairs[0], pairs[1], _MM_SHUFFLE(3, 1, 3, 1));
