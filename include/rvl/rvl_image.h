@@ -2227,6 +2227,74 @@ RVL_API RvlResult rvliResizeLinear_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep,
 RVL_API RvlResult rvliResizeLinear_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 RVL_API RvlResult rvliResizeLinear_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 
+/* ==== Frequency transforms ============================================== */
+
+/* ---- 2-D FFT of 2^orderX x 2^orderY images, and packed spectra -----------
+ * F(u, v) = s * sum f(x, y) exp(-+2 pi i (u x / W + v y / H)), the factor s
+ * from the normalisation flag (rvlFftScaleFwd, ...), applied per 1-D pass.
+ * The real forms use the packed layout: real columns 0 and W-1 hold their
+ * column spectra packed vertically, column pairs (2u-1, 2u) hold Re and Im. */
+RVL_API RvlResult rvliFFTGetSize_C_32fc(int orderX, int orderY, int flag, RvlHintAlgorithm hint, int* pSpecSize, int* pInitBufSize, int* pWorkBufSize);
+RVL_API RvlResult rvliFFTGetSize_R_32f(int orderX, int orderY, int flag, RvlHintAlgorithm hint, int* pSpecSize, int* pInitBufSize, int* pWorkBufSize);
+/** The init buffer is needed when an order is 11 or more. */
+RVL_API RvlResult rvliFFTInit_C_32fc(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dComplexSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliFFTInit_R_32f(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dRealSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliFFTFwd_CToC_32fc_C1R(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstStep, const RvlFft2dComplexSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_CToC_32fc_C1R(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstStep, const RvlFft2dComplexSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_CToC_32fc_C1IR(Rvl32fc* pSrcDst, int srcDstStep, const RvlFft2dComplexSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_CToC_32fc_C1IR(Rvl32fc* pSrcDst, int srcDstStep, const RvlFft2dComplexSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTFwd_RToPack_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFFTInv_PackToR_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer);
+/** Products of packed spectra (Conj: by the conjugate of the second). */
+RVL_API RvlResult rvliMulPack_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_C1IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_C3IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_C4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_AC4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPack_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C1IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C3R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C3IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_C4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_AC4R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMulPackConj_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Packed spectrum to the full complex spectrum, and back. */
+RVL_API RvlResult rvliPackToCplxExtend_32f32fc_C1R(const Rvl32f* pSrc, RvlSize srcSize, int srcStep, Rvl32fc* pDst, int dstStep);
+RVL_API RvlResult rvliCplxExtendToPack_32fc32f_C1R(const Rvl32fc* pSrc, int srcStep, RvlSize srcSize, Rvl32f* pDst, int dstStep);
+RVL_API RvlResult rvliCplxExtendToPack_32fc32f_C3R(const Rvl32fc* pSrc, int srcStep, RvlSize srcSize, Rvl32f* pDst, int dstStep);
+/** Magnitude and phase of a packed spectrum, as W x H real images. */
+RVL_API RvlResult rvliMagnitudePack_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, Rvl8u* pBuffer);
+RVL_API RvlResult rvliMagnitudePack_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, Rvl8u* pBuffer);
+RVL_API RvlResult rvliPhasePack_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, Rvl8u* pBuffer);
+RVL_API RvlResult rvliPhasePack_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, Rvl8u* pBuffer);
+RVL_API RvlResult rvliMagnitudePackGetBufferSize_32f(int numChannels, RvlSize dstRoiSize, int* pSize);
+RVL_API RvlResult rvliPhasePackGetBufferSize_32f(int numChannels, RvlSize dstRoiSize, int* pSize);
+/** Element-wise magnitude, phase (atan2(im, re)) and polar to Cartesian. */
+RVL_API RvlResult rvliMagnitude_32fc32f_C1R(const Rvl32fc* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliMagnitude_32fc32f_C3R(const Rvl32fc* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliPhase_32fc32f_C1R(const Rvl32fc* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliPhase_32fc32f_C3R(const Rvl32fc* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliPolarToCart_32fc_C1R(const Rvl32f* pSrcMagn, const Rvl32f* pSrcPhase, int srcStep, RvlSize roiSize, Rvl32fc* pDst, int dstStep);
+RVL_API RvlResult rvliPolarToCart_32fc_C3R(const Rvl32f* pSrcMagn, const Rvl32f* pSrcPhase, int srcStep, RvlSize roiSize, Rvl32fc* pDst, int dstStep);
+
 #ifdef __cplusplus
 }
 #endif

@@ -261,6 +261,12 @@ typedef struct {
     Rvl32u borderBottom;
 } RvlBorderExtent;
 
+/** Specifications of the 2-D complex and real FFT: caller memory of the
+ *  size rvliFFTGetSize_* reports, filled by rvliFFTInit_*, read-only while
+ *  transforming. They hold pointers into themselves: not to be moved. */
+typedef struct RvlFft2dComplexSpec_ RvlFft2dComplexSpec;
+typedef struct RvlFft2dRealSpec_ RvlFft2dRealSpec;
+
 /* ---- Version record ---------------------------------------------------- */
 
 /** The library's version record; one immutable instance, never freed. */

@@ -1,0 +1,308 @@
+// 2-D FFT: sizes, Init, and the complex and real transforms (rows, then
+// columns in groups copied to contiguous vectors in the work buffer; the
+// real inverse runs the columns first).
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "frame/check.hpp"
+#include "frame/entry.hpp"
+#include "frame/spec.hpp"
+#include "frame/walk.hpp"
+#include "transform/fft_spec.hpp"
+
+namespace rvl::fft {
+namespace {
+
+using I64 = std::int64_t;
+
+bool order_range(int order, unsigned limit) { return static_cast<unsigned>(order) <= limit; }
+
+// The 1-D checks of GetSize for one order and kind.
+RvlResult check_1d(int order, int flag, unsigned limit) {
+    if (!order_range(order, 30)) return rvlResBadFftOrder;
+    if (!flag_ok(flag)) return rvlResBadFftFlag;
+    if (!order_range(order, limit)) return rvlResBadFftOrder;
+    return rvlResOk;
+}
+
+RvlResult report_three(I64 spec, I64 init, I64 work, int* pSpec, int* pInit, int* pWork) {
+    auto slack = [](I64 v) { return v > 0 ? v + 64 : v; };
+    spec = slack(spec), init = slack(init), work = slack(work);
+    if (spec > kMaxReportedSize || init > kMaxReportedSize || work > kMaxReportedSize) {
+        *pSpec = *pInit = *pWork = 0;
+        return rvlResSizeOverflow;
+    }
+    *pSpec = static_cast<int>(spec);
+    *pInit = static_cast<int>(init);
+    *pWork = static_cast<int>(work);
+    return rvlResOk;
+}
+
+RvlResult get_size_c(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pSpec, int* pInit, int* pWork) {
+    if (RvlResult st = null_check(pSpec, pInit, pWork)) return st;
+    if (RvlResult st = check_1d(orderX, flag, 28)) return st;
+    if (orderY != orderX)
+        if (RvlResult st = check_1d(orderY, flag, 28)) return st;
+    const Sizes1d x = complex_sizes(orderX);
+    const Sizes1d y = orderY == orderX ? Sizes1d{0, 0, x.work} : complex_sizes(orderY);
+    const I64 h = I64{1} << orderY;
+    return report_three(round64(x.spec) + round64(y.spec) + 128, round64(x.init) + round64(y.init),
+                        round64(std::max(x.work, y.work + 64 * h)), pSpec, pInit, pWork);
+}
+
+RvlResult get_size_r(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pSpec, int* pInit, int* pWork) {
+    if (RvlResult st = null_check(pSpec, pInit, pWork)) return st;
+    if (RvlResult st = check_1d(orderX, flag, 29)) return st;
+    if (orderY != orderX)
+        if (RvlResult st = check_1d(orderY, flag, 29)) return st;
+    if (RvlResult st = check_1d(orderY, flag, 28)) return st;
+    const Sizes1d rx = real_sizes(orderX);
+    const Sizes1d ry = orderY == orderX ? Sizes1d{0, 0, rx.work} : real_sizes(orderY);
+    const Sizes1d cy = complex_sizes(orderY);
+    const I64 w = I64{1} << orderX, h = I64{1} << orderY;
+    return report_three(round64(rx.spec) + round64(ry.spec) + round64(cy.spec) + 128,
+                        round64(rx.init) + round64(ry.init) + round64(cy.init),
+                        round64(std::max({cy.work + 64 * h, ry.work + 16 * h, rx.work + 16 * w})), pSpec, pInit, pWork);
+}
+
+Spec2d* start_2d(void* memory, std::int32_t id, int orderX, int orderY, int hint) {
+    Spec2d* s = align64<Spec2d>(memory);
+    std::memset(s, 0, 128);
+    s->orderX = orderX;
+    s->orderY = orderY;
+    s->hint = hint;
+    (void)id;
+    return s;
+}
+
+Spec1d* next_1d(unsigned char*& at, I64 bytes) {
+    Spec1d* s = reinterpret_cast<Spec1d*>(at);
+    at += round64(bytes);
+    return s;
+}
+
+RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dComplexSpec* pSpec, Rvl8u* pInit) {
+    if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
+    if (RvlResult st = null_check(pSpec)) return st;
+    Spec2d* s = start_2d(pSpec, kComplex2d, orderX, orderY, hint);
+    unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
+    Spec1d* row = next_1d(at, complex_sizes(orderX).spec);
+    if (RvlResult st = init_complex_1d(row, orderX, flag, hint, pInit)) return st;
+    const Spec1d* column = row;
+    if (orderY != orderX) {
+        Spec1d* c = next_1d(at, complex_sizes(orderY).spec);
+        if (RvlResult st = init_complex_1d(c, orderY, flag, hint, pInit)) return st;
+        column = c;
+    }
+    s->row = row;
+    s->column = column;
+    s->workBytes = static_cast<std::int32_t>(std::max<I64>(row->workBytes, column->workBytes + 64 * (I64{1} << orderY)));
+    s->id = kComplex2d;
+    return rvlResOk;
+}
+
+RvlResult init_r(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dRealSpec* pSpec, Rvl8u* pInit) {
+    if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
+    if (RvlResult st = null_check(pSpec)) return st;
+    Spec2d* s = start_2d(pSpec, kReal2d, orderX, orderY, hint);
+    unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
+    Spec1d* row = next_1d(at, real_sizes(orderX).spec);
+    if (RvlResult st = init_real_1d(row, orderX, flag, hint, pInit)) return st;
+    const Spec1d* column = row;
+    if (orderY != orderX) {
+        Spec1d* c = next_1d(at, real_sizes(orderY).spec);
+        if (RvlResult st = init_real_1d(c, orderY, flag, hint, pInit)) return st;
+        column = c;
+    }
+    Spec1d* complexColumn = next_1d(at, complex_sizes(orderY).spec);
+    if (RvlResult st = init_complex_1d(complexColumn, orderY, flag, hint, pInit)) return st;
+    s->row = row;
+    s->column = column;
+    s->complexColumn = complexColumn;
+    const I64 w = I64{1} << orderX, h = I64{1} << orderY;
+    s->workBytes = static_cast<std::int32_t>(
+        std::max({I64{complexColumn->workBytes} + 64 * h, I64{column->workBytes} + 16 * h, I64{row->workBytes} + 16 * w}));
+    s->id = kReal2d;
+    return rvlResOk;
+}
+
+// ---- Transforms -------------------------------------------------------------
+
+template <class S, class T>
+RvlResult transform_checks(const S* pSpec, std::int32_t id, const T* pSrc, const T* pDst, int srcStep, int dstStep,
+                           const Rvl8u* pBuffer, const Spec2d** out) {
+    if (RvlResult st = null_check(pSpec)) return st;
+    const Spec2d* s = align64<const Spec2d>(pSpec);
+    if (s->id != id) return rvlResBadContext;
+    if (RvlResult st = null_check(pSrc, pDst)) return st;
+    if (RvlResult st = step_check(srcStep, dstStep)) return st;
+    if (s->workBytes > 0 && pBuffer == nullptr) return rvlResNullPointer;
+    *out = s;
+    return rvlResOk;
+}
+
+// Columns [c0, c0 + count) of an image of complex values: gathered into
+// `count` contiguous vectors of h values, transformed, written back.
+void complex_columns(const Spec1d& col, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, I64 c0,
+                     int count, I64 h, Cf* vectors, unsigned char* scratch) {
+    for (I64 r = 0; r < h; ++r) {
+        const Cf* p = row_at(src, srcStep, r) + c0;
+        for (int k = 0; k < count; ++k) vectors[k * h + r] = p[k];
+    }
+    for (int k = 0; k < count; ++k) run_complex(col, inverse, vectors + k * h, vectors + k * h, scratch);
+    for (I64 r = 0; r < h; ++r) {
+        Cf* p = row_at(dst, dstStep, r) + c0;
+        for (int k = 0; k < count; ++k) p[k] = vectors[k * h + r];
+    }
+}
+
+template <bool Inverse>
+RvlResult complex_2d(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstStep, const RvlFft2dComplexSpec* pSpec,
+                     Rvl8u* pBuffer) {
+    const Spec2d* s;
+    if (RvlResult st = transform_checks(pSpec, kComplex2d, pSrc, pDst, srcStep, dstStep, pBuffer, &s)) return st;
+    unsigned char* work = align64<unsigned char>(pBuffer);
+    const I64 w = I64{1} << s->orderX, h = I64{1} << s->orderY;
+    const auto* src = reinterpret_cast<const Cf*>(pSrc);
+    auto* dst = reinterpret_cast<Cf*>(pDst);
+    if (h == 1) {
+        run_complex(*s->row, Inverse, src, dst, work);
+        return rvlResOk;
+    }
+    unsigned char* scratch = work;
+    Cf* vectors = reinterpret_cast<Cf*>(work + round64(s->column->workBytes));
+    if (w == 1) {
+        if (srcStep == 8 && dstStep == 8) run_complex(*s->column, Inverse, src, dst, scratch);
+        else complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, 0, 1, h, vectors, scratch);
+        return rvlResOk;
+    }
+    for (I64 r = 0; r < h; ++r) run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
+    const int group = static_cast<int>(std::min<I64>(w, 8));
+    for (I64 c = 0; c < w; c += group) complex_columns(*s->column, Inverse, dst, dstStep, dst, dstStep, c, group, h, vectors, scratch);
+    return rvlResOk;
+}
+
+template <bool Inverse>
+RvlResult complex_2d_inplace(Rvl32fc* pSrcDst, int step, const RvlFft2dComplexSpec* pSpec, Rvl8u* pBuffer) {
+    return complex_2d<Inverse>(pSrcDst, step, pSrcDst, step, pSpec, pBuffer);
+}
+
+// ---- Real transforms ----------------------------------------------------------
+
+// One channel of an interleaved real image: element k of row r is at
+// row_at(base, step, r)[k * C + channel].
+struct Plane {
+    float* base;
+    I64 step;
+    int channels, channel;
+    float& at(I64 r, I64 k) const { return row_at(base, step, r)[k * channels + channel]; }
+};
+
+// A real column (0 or W-1) through the 1-D real transform.
+void real_column(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 c, I64 h, float* vec,
+                 unsigned char* scratch) {
+    for (I64 r = 0; r < h; ++r) vec[r] = from.at(r, c);
+    run_real(col, inverse, vec, vec, scratch);
+    for (I64 r = 0; r < h; ++r) to.at(r, c) = vec[r];
+}
+
+// Complex column pairs (2u-1, 2u), `count` of them starting at pair u0.
+void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 u0, int count, I64 h, Cf* vecs,
+                  unsigned char* scratch) {
+    for (I64 r = 0; r < h; ++r)
+        for (int k = 0; k < count; ++k) {
+            const I64 c = 2 * (u0 + k) - 1;
+            vecs[k * h + r] = Cf{from.at(r, c), from.at(r, c + 1)};
+        }
+    for (int k = 0; k < count; ++k) run_complex(col, inverse, vecs + k * h, vecs + k * h, scratch);
+    for (I64 r = 0; r < h; ++r)
+        for (int k = 0; k < count; ++k) {
+            const I64 c = 2 * (u0 + k) - 1;
+            to.at(r, c) = vecs[k * h + r].re;
+            to.at(r, c + 1) = vecs[k * h + r].im;
+        }
+}
+
+// The column steps of one channel, from `from` into `to`.
+void real_columns(const Spec2d& s, bool inverse, const Plane& from, const Plane& to, I64 w, I64 h, unsigned char* work) {
+    float* vec = reinterpret_cast<float*>(work + round64(s.column->workBytes));
+    real_column(*s.column, inverse, from, to, 0, h, vec, work);
+    if (w >= 2) real_column(*s.column, inverse, from, to, w - 1, h, vec, work);
+    Cf* vecs = reinterpret_cast<Cf*>(work + round64(s.complexColumn->workBytes));
+    const I64 pairs = w / 2 - 1;  // u = 1 .. W/2 - 1
+    for (I64 u = 1; u <= pairs; u += 8) {
+        const int count = static_cast<int>(std::min<I64>(8, pairs - u + 1));
+        pair_columns(*s.complexColumn, inverse, from, to, u, count, h, vecs, work);
+    }
+}
+
+// Every row of one channel through the 1-D real transform, from `from` into `to`.
+void real_rows(const Spec1d& row, bool inverse, const Plane& from, const Plane& to, I64 w, I64 h, unsigned char* work) {
+    float* vec = reinterpret_cast<float*>(work + round64(row.workBytes));
+    for (I64 r = 0; r < h; ++r) {
+        for (I64 k = 0; k < w; ++k) vec[k] = from.at(r, k);
+        run_real(row, inverse, vec, vec, work);
+        for (I64 k = 0; k < w; ++k) to.at(r, k) = vec[k];
+    }
+}
+
+template <bool Inverse, int C, int Processed>
+RvlResult real_2d(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer) {
+    const Spec2d* s;
+    if (RvlResult st = transform_checks(pSpec, kReal2d, pSrc, pDst, srcStep, dstStep, pBuffer, &s)) return st;
+    unsigned char* work = align64<unsigned char>(pBuffer);
+    const I64 w = I64{1} << s->orderX, h = I64{1} << s->orderY;
+    for (int ch = 0; ch < Processed; ++ch) {
+        const Plane from{const_cast<float*>(pSrc), srcStep, C, ch}, to{pDst, dstStep, C, ch};
+        if (h == 1) {
+            real_rows(*s->row, Inverse, from, to, w, 1, work);
+        } else if (w == 1) {
+            float* vec = reinterpret_cast<float*>(work + round64(s->column->workBytes));
+            real_column(*s->column, Inverse, from, to, 0, h, vec, work);
+        } else if (!Inverse) {
+            real_rows(*s->row, false, from, to, w, h, work);
+            real_columns(*s, false, to, to, w, h, work);
+        } else {
+            real_columns(*s, true, from, to, w, h, work);
+            real_rows(*s->row, true, to, to, w, h, work);
+        }
+    }
+    return rvlResOk;
+}
+
+template <bool Inverse, int C, int Processed>
+RvlResult real_2d_inplace(Rvl32f* pSrcDst, int step, const RvlFft2dRealSpec* pSpec, Rvl8u* pBuffer) {
+    return real_2d<Inverse, C, Processed>(pSrcDst, step, pSrcDst, step, pSpec, pBuffer);
+}
+
+}  // namespace
+}  // namespace rvl::fft
+
+namespace rvl {
+using namespace fft;
+RVL_BIND(rvliFFTGetSize_C_32fc, get_size_c);
+RVL_BIND(rvliFFTGetSize_R_32f, get_size_r);
+RVL_BIND(rvliFFTInit_C_32fc, init_c);
+RVL_BIND(rvliFFTInit_R_32f, init_r);
+RVL_BIND(rvliFFTFwd_CToC_32fc_C1R, complex_2d<false>);
+RVL_BIND(rvliFFTInv_CToC_32fc_C1R, complex_2d<true>);
+RVL_BIND(rvliFFTFwd_CToC_32fc_C1IR, complex_2d_inplace<false>);
+RVL_BIND(rvliFFTInv_CToC_32fc_C1IR, complex_2d_inplace<true>);
+RVL_BIND(rvliFFTFwd_RToPack_32f_C1R, (real_2d<false, 1, 1>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_C3R, (real_2d<false, 3, 3>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_C4R, (real_2d<false, 4, 4>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_AC4R, (real_2d<false, 4, 3>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C1R, (real_2d<true, 1, 1>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C3R, (real_2d<true, 3, 3>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C4R, (real_2d<true, 4, 4>));
+RVL_BIND(rvliFFTInv_PackToR_32f_AC4R, (real_2d<true, 4, 3>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_C1IR, (real_2d_inplace<false, 1, 1>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_C3IR, (real_2d_inplace<false, 3, 3>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_C4IR, (real_2d_inplace<false, 4, 4>));
+RVL_BIND(rvliFFTFwd_RToPack_32f_AC4IR, (real_2d_inplace<false, 4, 3>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C1IR, (real_2d_inplace<true, 1, 1>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C3IR, (real_2d_inplace<true, 3, 3>));
+RVL_BIND(rvliFFTInv_PackToR_32f_C4IR, (real_2d_inplace<true, 4, 4>));
+RVL_BIND(rvliFFTInv_PackToR_32f_AC4IR, (real_2d_inplace<true, 4, 3>));
+}  // namespace rvl

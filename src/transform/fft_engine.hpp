@@ -1,0 +1,255 @@
+// The one-dimensional FFT engine of the frequency transforms: complex
+// transforms of N = 2^n points by radix-4 Stockham passes (self-sorting, so
+// no bit reversal: each pass reads one buffer and writes the other, the last
+// pass writes the destination), a radix-2 pass when n is odd; and real
+// transforms of N points through the complex transform of N/2 points and a
+// recombination step, in the packed layout
+//   X0, Re X1, Im X1, ..., Re X(N/2-1), Im X(N/2-1), X(N/2).
+//
+// Twiddles are w^k = exp(-2 pi i k / N) for k < N, formed in double and
+// rounded to single precision once; the inverse uses their conjugates. Two
+// complex values share a 16-byte register (re, im, re, im).
+#pragma once
+
+#include <pmmintrin.h>
+#include <smmintrin.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace rvl::fft {
+
+struct Cf {
+    float re, im;
+};
+
+// exp(-2 pi i k / n) for k < count.
+inline void fill_twiddles(Cf* table, std::int64_t n, std::int64_t count) {
+    const double step = -2.0 * 3.14159265358979323846 / static_cast<double>(n);
+    for (std::int64_t k = 0; k < count; ++k)
+        table[k] = Cf{static_cast<float>(std::cos(step * k)), static_cast<float>(std::sin(step * k))};
+}
+
+// (a.re b.re - a.im b.im, a.re b.im + a.im b.re) for two complex pairs.
+inline __m128 cmul(__m128 a, __m128 b) {
+    const __m128 br = _mm_moveldup_ps(b), bi = _mm_movehdup_ps(b);
+    const __m128 as = _mm_shuffle_ps(a, a, _MM_SHUFFLE(2, 3, 0, 1));
+    return _mm_addsub_ps(_mm_mul_ps(a, br), _mm_mul_ps(as, bi));
+}
+// Multiplication by -i (forward) or +i (inverse): (im, -re) or (-im, re).
+template <bool Inverse>
+inline __m128 times_i(__m128 a) {
+    const __m128 swapped = _mm_shuffle_ps(a, a, _MM_SHUFFLE(2, 3, 0, 1));
+    const __m128 sign = Inverse ? _mm_setr_ps(-0.0f, 0.0f, -0.0f, 0.0f) : _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f);
+    return _mm_xor_ps(swapped, sign);
+}
+template <bool Inverse>
+inline __m128 twiddle_of(__m128 w) {  // conjugate for the inverse
+    return Inverse ? _mm_xor_ps(w, _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f)) : w;
+}
+
+inline __m128 load2(const Cf* p) { return _mm_loadu_ps(&p->re); }
+inline void store2(Cf* p, __m128 v) { _mm_storeu_ps(&p->re, v); }
+inline __m128 load_two(const Cf* a, const Cf* b) {  // a in the low, b in the high half
+    const __m128i lo = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(a));
+    const __m128i hi = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b));
+    return _mm_castsi128_ps(_mm_unpacklo_epi64(lo, hi));
+}
+inline __m128 load1x2(const Cf* p) {  // one complex value in both halves
+    const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+    return _mm_castsi128_ps(_mm_unpacklo_epi64(v, v));
+}
+inline void store_low(Cf* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v)); }
+inline void store_high(Cf* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(_mm_movehl_ps(v, v))); }
+
+// One radix-4 Stockham pass: n points per sub-sequence, s sub-sequences
+// (n * s = N), twiddle w_N^(p s) at tw[p * s * stride].
+template <bool Inverse>
+void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* tw, std::int64_t stride) {
+    const std::int64_t m = n / 4;
+    if (s == 1) {
+        // Vectorised over p: two butterflies at a time.
+        std::int64_t p = 0;
+        for (; p + 2 <= m; p += 2) {
+            const __m128 a = load2(x + p), b = load2(x + p + m), c = load2(x + p + 2 * m), d = load2(x + p + 3 * m);
+            const __m128 w1 = twiddle_of<Inverse>(load_two(tw + p * stride, tw + (p + 1) * stride));
+            const __m128 w2 = twiddle_of<Inverse>(load_two(tw + 2 * p * stride, tw + 2 * (p + 1) * stride));
+            const __m128 w3 = twiddle_of<Inverse>(load_two(tw + 3 * p * stride, tw + 3 * (p + 1) * stride));
+            const __m128 apc = _mm_add_ps(a, c), amc = _mm_sub_ps(a, c), bpd = _mm_add_ps(b, d);
+            const __m128 jbmd = times_i<Inverse>(_mm_sub_ps(b, d));
+            const __m128 y0 = _mm_add_ps(apc, bpd);
+            const __m128 y1 = cmul(_mm_add_ps(amc, jbmd), w1);
+            const __m128 y2 = cmul(_mm_sub_ps(apc, bpd), w2);
+            const __m128 y3 = cmul(_mm_sub_ps(amc, jbmd), w3);
+            Cf* o = y + 4 * p;
+            store_low(o + 0, y0), store_low(o + 1, y1), store_low(o + 2, y2), store_low(o + 3, y3);
+            store_high(o + 4, y0), store_high(o + 5, y1), store_high(o + 6, y2), store_high(o + 7, y3);
+        }
+        for (; p < m; ++p) {
+            const __m128 a = load1x2(x + p), b = load1x2(x + p + m), c = load1x2(x + p + 2 * m), d = load1x2(x + p + 3 * m);
+            const __m128 apc = _mm_add_ps(a, c), amc = _mm_sub_ps(a, c), bpd = _mm_add_ps(b, d);
+            const __m128 jbmd = times_i<Inverse>(_mm_sub_ps(b, d));
+            Cf* o = y + 4 * p;
+            store_low(o + 0, _mm_add_ps(apc, bpd));
+            store_low(o + 1, cmul(_mm_add_ps(amc, jbmd), twiddle_of<Inverse>(load1x2(tw + p * stride))));
+            store_low(o + 2, cmul(_mm_sub_ps(apc, bpd), twiddle_of<Inverse>(load1x2(tw + 2 * p * stride))));
+            store_low(o + 3, cmul(_mm_sub_ps(amc, jbmd), twiddle_of<Inverse>(load1x2(tw + 3 * p * stride))));
+        }
+        return;
+    }
+    // s >= 4 (a power of four times the first pass's 1), vectorised over q.
+    for (std::int64_t p = 0; p < m; ++p) {
+        const __m128 w1 = twiddle_of<Inverse>(load1x2(tw + p * s * stride));
+        const __m128 w2 = twiddle_of<Inverse>(load1x2(tw + 2 * p * s * stride));
+        const __m128 w3 = twiddle_of<Inverse>(load1x2(tw + 3 * p * s * stride));
+        const Cf* xa = x + s * p;
+        Cf* ya = y + s * 4 * p;
+        for (std::int64_t q = 0; q < s; q += 2) {
+            const __m128 a = load2(xa + q), b = load2(xa + q + s * m), c = load2(xa + q + 2 * s * m), d = load2(xa + q + 3 * s * m);
+            const __m128 apc = _mm_add_ps(a, c), amc = _mm_sub_ps(a, c), bpd = _mm_add_ps(b, d);
+            const __m128 jbmd = times_i<Inverse>(_mm_sub_ps(b, d));
+            store2(ya + q, _mm_add_ps(apc, bpd));
+            store2(ya + q + s, cmul(_mm_add_ps(amc, jbmd), w1));
+            store2(ya + q + 2 * s, cmul(_mm_sub_ps(apc, bpd), w2));
+            store2(ya + q + 3 * s, cmul(_mm_sub_ps(amc, jbmd), w3));
+        }
+    }
+}
+
+// The last pass when n is odd: n = 2 points per sub-sequence, twiddle 1.
+inline void radix2_pass(const Cf* x, Cf* y, std::int64_t s) {
+    std::int64_t q = 0;
+    for (; q + 2 <= s; q += 2) {
+        const __m128 a = load2(x + q), b = load2(x + q + s);
+        store2(y + q, _mm_add_ps(a, b));
+        store2(y + q + s, _mm_sub_ps(a, b));
+    }
+    for (; q < s; ++q) {
+        const Cf a = x[q], b = x[q + s];
+        y[q] = Cf{a.re + b.re, a.im + b.im};
+        y[q + s] = Cf{a.re - b.re, a.im - b.im};
+    }
+}
+
+// The unscaled complex transform of 2^order points from `in` to `out`
+// (which may be the same), with `scratch` of 2^order points; the twiddle
+// w_N^k is tw[k * stride].
+template <bool Inverse>
+void complex_transform(const Cf* in, Cf* out, Cf* scratch, int order, const Cf* tw, std::int64_t stride) {
+    const std::int64_t total = std::int64_t{1} << order;
+    const int passes = order / 2 + (order & 1);
+    if (passes == 0) {
+        out[0] = in[0];
+        return;
+    }
+    // Pass i writes out when passes - 1 - i is even, the scratch otherwise.
+    const Cf* src = in;
+    if (in == out && passes % 2 == 1) {
+        std::memcpy(scratch, in, static_cast<std::size_t>(total) * sizeof(Cf));
+        src = scratch;
+    }
+    std::int64_t n = total, s = 1;
+    for (int i = 0; i < passes; ++i) {
+        Cf* dst = (passes - 1 - i) % 2 == 0 ? out : scratch;
+        if (dst == src) dst = dst == out ? scratch : out;  // never write the buffer being read
+        if (n >= 4) {
+            radix4_pass<Inverse>(src, dst, n, s, tw, stride);
+            n /= 4;
+            s *= 4;
+        } else {
+            radix2_pass(src, dst, s);
+            n /= 2;
+            s *= 2;
+        }
+        src = dst;
+    }
+    if (src != out) std::memcpy(out, src, static_cast<std::size_t>(total) * sizeof(Cf));
+}
+
+inline void scale_values(float* v, std::int64_t count, float factor) {
+    const __m128 f = _mm_set1_ps(factor);
+    std::int64_t i = 0;
+    for (; i + 4 <= count; i += 4) _mm_storeu_ps(v + i, _mm_mul_ps(_mm_loadu_ps(v + i), f));
+    for (; i < count; ++i) v[i] *= factor;
+}
+
+// Real forward transform of 2^order samples into the packed layout. `half`
+// is the twiddle table of the 2^(order-1)-point complex transform (stride
+// halfStride), `rec` holds w_N^k for k < N/2 (the recombination).
+inline void real_forward(const float* in, float* out, Cf* scratch, int order, const Cf* half, std::int64_t halfStride,
+                         const Cf* rec) {
+    const std::int64_t total = std::int64_t{1} << order;
+    if (order == 0) {
+        out[0] = in[0];
+        return;
+    }
+    if (order == 1) {
+        const float a = in[0], b = in[1];
+        out[0] = a + b;
+        out[1] = a - b;
+        return;
+    }
+    const std::int64_t h = total / 2;
+    Cf* z = reinterpret_cast<Cf*>(out);
+    complex_transform<false>(reinterpret_cast<const Cf*>(in), z, scratch, order - 1, half, halfStride);
+    const Cf z0 = z[0];
+    // Pairs k and h - k are read before either is written.
+    for (std::int64_t k = 1; k <= h / 2; ++k) {
+        const std::int64_t j = h - k;
+        const Cf a = z[k], b = z[j];
+        auto value = [&](Cf zk, Cf zj, Cf w) {  // X(k) from Z(k) and Z(h - k)
+            const float er = 0.5f * (zk.re + zj.re), ei = 0.5f * (zk.im - zj.im);
+            const float or_ = 0.5f * (zk.im + zj.im), oi = -0.5f * (zk.re - zj.re);
+            return Cf{er + (w.re * or_ - w.im * oi), ei + (w.re * oi + w.im * or_)};
+        };
+        const Cf xk = value(a, b, rec[k]);
+        const Cf xj = value(b, a, rec[j]);
+        z[k] = xk;
+        if (j != k) z[j] = xj;
+    }
+    // Z(k) sits at floats 2k, 2k+1; the packed layout wants Re X(k) at 2k-1.
+    const float last = z0.re - z0.im;
+    std::memmove(out + 1, out + 2, static_cast<std::size_t>(total - 2) * sizeof(float));
+    out[0] = z0.re + z0.im;
+    out[total - 1] = last;
+}
+
+// The exact reverse of real_forward, unscaled (the result is N times the
+// samples whose packed spectrum `in` is).
+inline void real_inverse(const float* in, float* out, Cf* scratch, int order, const Cf* half, std::int64_t halfStride,
+                         const Cf* rec) {
+    const std::int64_t total = std::int64_t{1} << order;
+    if (order == 0) {
+        out[0] = in[0];
+        return;
+    }
+    if (order == 1) {
+        const float a = in[0], b = in[1];
+        out[0] = a + b;
+        out[1] = a - b;
+        return;
+    }
+    const std::int64_t h = total / 2;
+    const float x0 = in[0], xh = in[total - 1];
+    std::memmove(out + 2, in + 1, static_cast<std::size_t>(total - 2) * sizeof(float));
+    Cf* z = reinterpret_cast<Cf*>(out);
+    for (std::int64_t k = 1; k <= h / 2; ++k) {
+        const std::int64_t j = h - k;
+        const Cf a = z[k], b = z[j];
+        auto value = [&](Cf xk, Cf xj, Cf w) {  // Z(k) = E + i O, E = X(k) + conj X(h-k), O = (X(k) - conj X(h-k)) conj(w)
+            const float er = xk.re + xj.re, ei = xk.im - xj.im;
+            const float dr = xk.re - xj.re, di = xk.im + xj.im;
+            const float or_ = dr * w.re + di * w.im, oi = di * w.re - dr * w.im;
+            return Cf{er - oi, ei + or_};
+        };
+        const Cf zk = value(a, b, rec[k]);
+        const Cf zj = value(b, a, rec[j]);
+        z[k] = zk;
+        if (j != k) z[j] = zj;
+    }
+    z[0] = Cf{x0 + xh, x0 - xh};
+    complex_transform<true>(z, z, scratch, order - 1, half, halfStride);
+}
+
+}  // namespace rvl::fft

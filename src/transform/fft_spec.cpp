@@ -1,0 +1,134 @@
+// 1-D FFT specifications: sizes, Init, and the scaled transforms.
+#include "transform/fft_spec.hpp"
+
+#include <cmath>
+#include <cstring>
+
+namespace rvl::fft {
+
+namespace {
+using I64 = std::int64_t;
+
+// Factor of a direction: 1/N in single precision, 1/sqrt(N) formed in
+// double and rounded to single.
+void set_scale(Spec1d* s, int order, int flag) {
+    const I64 n = I64{1} << order;
+    s->scaleFwd = flag == rvlFftScaleFwd || flag == rvlFftScaleSqrt;
+    s->scaleInv = flag == rvlFftScaleInv || flag == rvlFftScaleSqrt;
+    s->scale = flag == rvlFftScaleSqrt ? static_cast<float>(1.0 / std::sqrt(static_cast<double>(n)))
+                                       : 1.0f / static_cast<float>(n);
+}
+
+unsigned char* tables_of(Spec1d* s) { return reinterpret_cast<unsigned char*>(s) + 128; }
+
+// Twiddles of a complex transform of 2^order points, stored at `at` when the
+// constant table does not serve; returns the bytes used.
+I64 place_twiddles(Spec1d* s, int order, unsigned char* at) {
+    const I64 n = I64{1} << order;
+    if (n <= 64) {
+        s->twiddles = kTwiddles64;
+        s->stride = n ? 64 / n : 1;
+        return 0;
+    }
+    Cf* t = reinterpret_cast<Cf*>(at);
+    fill_twiddles(t, n, n);
+    s->twiddles = t;
+    s->stride = 1;
+    return round64(8 * n);
+}
+}  // namespace
+
+Sizes1d complex_sizes(int order) {
+    const I64 n = I64{1} << order;
+    if (order <= 5) return {208, 0, 0};
+    return {round64(8 * n + 8) + round64(n + 4) + 256, order <= 10 ? 0 : round64(n + 4) + 64, round64(8 * n) + 64};
+}
+
+Sizes1d real_sizes(int order) {
+    const I64 n = I64{1} << order;
+    if (order <= 4) return {208, 0, 0};
+    if (order <= 6) return {2 * round64(2 * n) + 256, 0, 0};
+    Sizes1d s = complex_sizes(order - 1);
+    s.spec += 2 * round64(2 * n);
+    s.init = order <= 10 ? 0 : round64(n + 4) + 64;
+    return s;
+}
+
+bool flag_ok(int flag) {
+    return flag == rvlFftScaleFwd || flag == rvlFftScaleInv || flag == rvlFftScaleSqrt || flag == rvlFftScaleNone;
+}
+
+// The init buffer of long transforms is checked as the protocol requires;
+// the twiddles are formed directly in double precision, so it is not
+// otherwise read.
+RvlResult init_complex_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf) {
+    std::memset(at, 0, sizeof(Spec1d));
+    if (!flag_ok(flag)) return rvlResBadFftFlag;
+    if (order < 0 || order > 28) return rvlResBadFftOrder;
+    if (order >= 11 && initBuf == nullptr) return rvlResNullPointer;
+    set_scale(at, order, flag);
+    at->order = order;
+    at->hint = hint;
+    at->workBytes = static_cast<std::int32_t>(complex_sizes(order).work);
+    place_twiddles(at, order, tables_of(at));
+    at->id = kComplex1d;
+    return rvlResOk;
+}
+
+RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf) {
+    std::memset(at, 0, sizeof(Spec1d));
+    if (!flag_ok(flag)) return rvlResBadFftFlag;
+    if (order < 0 || order > 29) return rvlResBadFftOrder;
+    if (order >= 11 && initBuf == nullptr) return rvlResNullPointer;
+    set_scale(at, order, flag);
+    at->order = order;
+    at->hint = hint;
+    at->workBytes = static_cast<std::int32_t>(real_sizes(order).work);
+    const I64 n = I64{1} << order;
+    unsigned char* next = tables_of(at);
+    next += place_twiddles(at, order > 0 ? order - 1 : 0, next);
+    if (n <= 64) {
+        at->recombination = kTwiddles64;  // w_N^k = w_64^(k 64/N), read with that stride
+    } else {
+        Cf* rec = reinterpret_cast<Cf*>(next);
+        fill_twiddles(rec, n, n / 2);
+        at->recombination = rec;
+    }
+    at->id = kReal1d;
+    return rvlResOk;
+}
+
+namespace {
+// Scratch of a transform: the caller's work bytes, or for the short
+// transforms that report none, a block on the stack.
+struct Scratch {
+    alignas(64) Cf local[64];
+    Cf* get(const Spec1d& s, unsigned char* work) { return s.workBytes ? reinterpret_cast<Cf*>(work) : local; }
+};
+}  // namespace
+
+void run_complex(const Spec1d& s, bool inverse, const Cf* in, Cf* out, unsigned char* work) {
+    Scratch scratch;
+    Cf* tmp = scratch.get(s, work);
+    if (inverse) complex_transform<true>(in, out, tmp, s.order, s.twiddles, s.stride);
+    else complex_transform<false>(in, out, tmp, s.order, s.twiddles, s.stride);
+    if (inverse ? s.scaleInv : s.scaleFwd) scale_values(&out->re, 2 * (I64{1} << s.order), s.scale);
+}
+
+void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsigned char* work) {
+    Scratch scratch;
+    Cf* tmp = scratch.get(s, work);
+    const I64 n = I64{1} << s.order;
+    // Recombination twiddles of short transforms come from the 64-point table.
+    const Cf* rec = s.recombination;
+    Cf shortRec[32];
+    if (n <= 64 && n >= 4) {
+        for (I64 k = 0; k < n / 2; ++k) shortRec[k] = kTwiddles64[k * (64 / n)];
+        rec = shortRec;
+    }
+    if (inverse) real_inverse(in, out, tmp, s.order, s.twiddles, s.stride, rec);
+    else real_forward(in, out, tmp, s.order, s.twiddles, s.stride, rec);
+    if (inverse ? s.scaleInv : s.scaleFwd) scale_values(out, n, s.scale);
+}
+
+}  // namespace rvl::fft
