@@ -87,7 +87,7 @@ public:
                         frac);
         }
         if (limitBytesPerSec_ > 0) std::printf("memcpy limit: %.2f GB/s (read + write)\n", limitBytesPerSec_ / 1e9);
-        std::printf("ratio = rvl time / OpenCV time; /base = rvl time / memcpy or memset of the same bytes\n");
+        std::printf("ratio = rvl time / OpenCV time; /base = rvl time / the baseline: memcpy or memset of the same bytes, or FFTW (FFTW_MEASURE) for the FFT rows\n");
     }
 
 private:

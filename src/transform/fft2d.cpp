@@ -210,18 +210,20 @@ void real_column(const Spec1d& col, bool inverse, const Plane& from, const Plane
 // Complex column pairs (2u-1, 2u), `count` of them starting at pair u0.
 void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 u0, int count, I64 h, Cf* vecs,
                   unsigned char* scratch) {
-    for (I64 r = 0; r < h; ++r)
-        for (int k = 0; k < count; ++k) {
-            const I64 c = 2 * (u0 + k) - 1;
-            vecs[k * h + r] = Cf{from.at(r, c), from.at(r, c + 1)};
-        }
+    const int c = from.channels;
+    const I64 first = (2 * u0 - 1) * c;
+    for (I64 r = 0; r < h; ++r) {
+        const float* in = row_at(from.base, from.step, r) + first + from.channel;
+        for (int k = 0; k < count; ++k) vecs[k * h + r] = Cf{in[2 * k * c], in[(2 * k + 1) * c]};
+    }
     for (int k = 0; k < count; ++k) run_complex(col, inverse, vecs + k * h, vecs + k * h, scratch);
-    for (I64 r = 0; r < h; ++r)
+    for (I64 r = 0; r < h; ++r) {
+        float* out = row_at(to.base, to.step, r) + first + to.channel;
         for (int k = 0; k < count; ++k) {
-            const I64 c = 2 * (u0 + k) - 1;
-            to.at(r, c) = vecs[k * h + r].re;
-            to.at(r, c + 1) = vecs[k * h + r].im;
+            out[2 * k * c] = vecs[k * h + r].re;
+            out[(2 * k + 1) * c] = vecs[k * h + r].im;
         }
+    }
 }
 
 // The column steps of one channel, from `from` into `to`.
@@ -237,13 +239,22 @@ void real_columns(const Spec2d& s, bool inverse, const Plane& from, const Plane&
     }
 }
 
-// Every row of one channel through the 1-D real transform, from `from` into `to`.
+// Every row of one channel through the 1-D real transform, from `from` into
+// `to`: one-channel rows directly, interleaved channels through a gathered
+// row in the work buffer.
 void real_rows(const Spec1d& row, bool inverse, const Plane& from, const Plane& to, I64 w, I64 h, unsigned char* work) {
+    if (from.channels == 1) {
+        for (I64 r = 0; r < h; ++r) run_real(row, inverse, row_at(from.base, from.step, r), row_at(to.base, to.step, r), work);
+        return;
+    }
     float* vec = reinterpret_cast<float*>(work + round64(row.workBytes));
+    const int c = from.channels;
     for (I64 r = 0; r < h; ++r) {
-        for (I64 k = 0; k < w; ++k) vec[k] = from.at(r, k);
+        const float* in = row_at(from.base, from.step, r) + from.channel;
+        for (I64 k = 0; k < w; ++k) vec[k] = in[k * c];
         run_real(row, inverse, vec, vec, work);
-        for (I64 k = 0; k < w; ++k) to.at(r, k) = vec[k];
+        float* out = row_at(to.base, to.step, r) + to.channel;
+        for (I64 k = 0; k < w; ++k) out[k * c] = vec[k];
     }
 }
 

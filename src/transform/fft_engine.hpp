@@ -174,6 +174,66 @@ inline void scale_values(float* v, std::int64_t count, float factor) {
     for (; i < count; ++i) v[i] *= factor;
 }
 
+// The recombination of a real transform, for k = 1 .. h/2 and j = h - k
+// together (both read before either is written): with a = Z(k), b = Z(j),
+// w = w_N^k, E = (a + conj b)/2 and O = -i (a - conj b)/2,
+//   X(k) = E + w O,  X(j) = conj(E - w O)
+// (w_N^j = -conj w_N^k). Two values of k per register while k + 1 < h/2.
+inline void recombine_forward(Cf* z, std::int64_t h, const Cf* rec) {
+    const __m128 half = _mm_set1_ps(0.5f), conjMask = _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f);
+    std::int64_t k = 1;
+    for (; k + 1 < h / 2; k += 2) {
+        const std::int64_t j = h - k;
+        const __m128 a = load2(z + k);
+        const __m128 bj = load2(z + j - 1);  // Z(j-1), Z(j)
+        const __m128 b = _mm_shuffle_ps(bj, bj, _MM_SHUFFLE(1, 0, 3, 2));  // Z(j), Z(j-1)
+        const __m128 cb = _mm_xor_ps(b, conjMask);
+        const __m128 e = _mm_mul_ps(half, _mm_add_ps(a, cb));
+        const __m128 o = _mm_mul_ps(half, times_i<false>(_mm_sub_ps(a, cb)));
+        const __m128 wo = cmul(load2(rec + k), o);
+        store2(z + k, _mm_add_ps(e, wo));
+        const __m128 xj = _mm_xor_ps(_mm_sub_ps(e, wo), conjMask);
+        store2(z + j - 1, _mm_shuffle_ps(xj, xj, _MM_SHUFFLE(1, 0, 3, 2)));
+    }
+    for (; k <= h / 2; ++k) {
+        const std::int64_t j = h - k;
+        const Cf a = z[k], b = z[j], w = rec[k];
+        const float er = 0.5f * (a.re + b.re), ei = 0.5f * (a.im - b.im);
+        const float or_ = 0.5f * (a.im + b.im), oi = -0.5f * (a.re - b.re);
+        const float wr = w.re * or_ - w.im * oi, wi = w.re * oi + w.im * or_;
+        z[k] = Cf{er + wr, ei + wi};
+        if (j != k) z[j] = Cf{er - wr, -(ei - wi)};
+    }
+}
+
+// The reverse: with E = X(k) + conj X(j) and O = (X(k) - conj X(j)) conj w,
+//   Z(k) = E + i O,  Z(j) = conj(E - i O).
+inline void recombine_inverse(Cf* z, std::int64_t h, const Cf* rec) {
+    const __m128 conjMask = _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f);
+    std::int64_t k = 1;
+    for (; k + 1 < h / 2; k += 2) {
+        const std::int64_t j = h - k;
+        const __m128 a = load2(z + k);
+        const __m128 bj = load2(z + j - 1);
+        const __m128 b = _mm_shuffle_ps(bj, bj, _MM_SHUFFLE(1, 0, 3, 2));
+        const __m128 cb = _mm_xor_ps(b, conjMask);
+        const __m128 e = _mm_add_ps(a, cb);
+        const __m128 io = times_i<true>(cmul(_mm_sub_ps(a, cb), _mm_xor_ps(load2(rec + k), conjMask)));
+        store2(z + k, _mm_add_ps(e, io));
+        const __m128 zj = _mm_xor_ps(_mm_sub_ps(e, io), conjMask);
+        store2(z + j - 1, _mm_shuffle_ps(zj, zj, _MM_SHUFFLE(1, 0, 3, 2)));
+    }
+    for (; k <= h / 2; ++k) {
+        const std::int64_t j = h - k;
+        const Cf a = z[k], b = z[j], w = rec[k];
+        const float er = a.re + b.re, ei = a.im - b.im;
+        const float dr = a.re - b.re, di = a.im + b.im;
+        const float or_ = dr * w.re + di * w.im, oi = di * w.re - dr * w.im;
+        z[k] = Cf{er - oi, ei + or_};
+        if (j != k) z[j] = Cf{er + oi, -(ei - or_)};
+    }
+}
+
 // Real forward transform of 2^order samples into the packed layout. `half`
 // is the twiddle table of the 2^(order-1)-point complex transform (stride
 // halfStride), `rec` holds w_N^k for k < N/2 (the recombination).
@@ -194,20 +254,7 @@ inline void real_forward(const float* in, float* out, Cf* scratch, int order, co
     Cf* z = reinterpret_cast<Cf*>(out);
     complex_transform<false>(reinterpret_cast<const Cf*>(in), z, scratch, order - 1, half, halfStride);
     const Cf z0 = z[0];
-    // Pairs k and h - k are read before either is written.
-    for (std::int64_t k = 1; k <= h / 2; ++k) {
-        const std::int64_t j = h - k;
-        const Cf a = z[k], b = z[j];
-        auto value = [&](Cf zk, Cf zj, Cf w) {  // X(k) from Z(k) and Z(h - k)
-            const float er = 0.5f * (zk.re + zj.re), ei = 0.5f * (zk.im - zj.im);
-            const float or_ = 0.5f * (zk.im + zj.im), oi = -0.5f * (zk.re - zj.re);
-            return Cf{er + (w.re * or_ - w.im * oi), ei + (w.re * oi + w.im * or_)};
-        };
-        const Cf xk = value(a, b, rec[k]);
-        const Cf xj = value(b, a, rec[j]);
-        z[k] = xk;
-        if (j != k) z[j] = xj;
-    }
+    recombine_forward(z, h, rec);
     // Z(k) sits at floats 2k, 2k+1; the packed layout wants Re X(k) at 2k-1.
     const float last = z0.re - z0.im;
     std::memmove(out + 1, out + 2, static_cast<std::size_t>(total - 2) * sizeof(float));
@@ -234,20 +281,7 @@ inline void real_inverse(const float* in, float* out, Cf* scratch, int order, co
     const float x0 = in[0], xh = in[total - 1];
     std::memmove(out + 2, in + 1, static_cast<std::size_t>(total - 2) * sizeof(float));
     Cf* z = reinterpret_cast<Cf*>(out);
-    for (std::int64_t k = 1; k <= h / 2; ++k) {
-        const std::int64_t j = h - k;
-        const Cf a = z[k], b = z[j];
-        auto value = [&](Cf xk, Cf xj, Cf w) {  // Z(k) = E + i O, E = X(k) + conj X(h-k), O = (X(k) - conj X(h-k)) conj(w)
-            const float er = xk.re + xj.re, ei = xk.im - xj.im;
-            const float dr = xk.re - xj.re, di = xk.im + xj.im;
-            const float or_ = dr * w.re + di * w.im, oi = di * w.re - dr * w.im;
-            return Cf{er - oi, ei + or_};
-        };
-        const Cf zk = value(a, b, rec[k]);
-        const Cf zj = value(b, a, rec[j]);
-        z[k] = zk;
-        if (j != k) z[j] = zj;
-    }
+    recombine_inverse(z, h, rec);
     z[0] = Cf{x0 + xh, x0 - xh};
     complex_transform<true>(z, z, scratch, order - 1, half, halfStride);
 }
