@@ -192,16 +192,19 @@ TEST(Fft, RoundTripsAndChannels) {
     std::uniform_real_distribution<float> u(-1, 1);
     for (auto [ox, oy] : std::vector<std::pair<int, int>>{{12, 2}, {2, 12}, {8, 8}, {11, 9}, {7, 0}, {0, 7}}) {
         const I64 w = I64{1} << ox, h = I64{1} << oy;
-        Fft c = make(false, ox, oy, rvlFftScaleInv);
-        std::vector<Rvl32fc> img(w * h), orig;
-        for (auto& v : img) v = {u(rng), u(rng)};
-        orig = img;
-        auto* cs = spec_of<RvlFft2dComplexSpec>(c);
-        ASSERT_EQ(rvliFFTFwd_CToC_32fc_C1IR(img.data(), int(8 * w), cs, c.work.data() + 5), rvlResOk);
-        ASSERT_EQ(rvliFFTInv_CToC_32fc_C1IR(img.data(), int(8 * w), cs, c.work.data() + 5), rvlResOk);
-        std::vector<Cd> got(w * h), want(w * h);
-        for (I64 i = 0; i < w * h; ++i) got[i] = Cd(img[i].re, img[i].im), want[i] = Cd(orig[i].re, orig[i].im);
-        EXPECT_LT(rel_error(got, want), 4e-6) << ox << "," << oy;
+        for (int flag : {1, 2, 4, 8}) {
+            Fft c = make(false, ox, oy, flag);
+            std::vector<Rvl32fc> img(w * h), orig;
+            for (auto& v : img) v = {u(rng), u(rng)};
+            orig = img;
+            auto* cs = spec_of<RvlFft2dComplexSpec>(c);
+            ASSERT_EQ(rvliFFTFwd_CToC_32fc_C1IR(img.data(), int(8 * w), cs, c.work.data() + 5), rvlResOk);
+            ASSERT_EQ(rvliFFTInv_CToC_32fc_C1IR(img.data(), int(8 * w), cs, c.work.data() + 5), rvlResOk);
+            const double factor = flag == rvlFftScaleNone ? double(w * h) : 1.0;  // the unscaled pair multiplies by W H
+            std::vector<Cd> got(w * h), want(w * h);
+            for (I64 i = 0; i < w * h; ++i) got[i] = Cd(img[i].re, img[i].im), want[i] = Cd(orig[i].re, orig[i].im) * factor;
+            EXPECT_LT(rel_error(got, want), 4e-6) << ox << "," << oy << " flag " << flag;
+        }
 
         Fft r = make(true, ox, oy, rvlFftScaleSqrt);
         auto* rs = spec_of<RvlFft2dRealSpec>(r);
@@ -225,6 +228,30 @@ TEST(Fft, RoundTripsAndChannels) {
             for (I64 i = 0; i < w * h; ++i) ASSERT_EQ(out3[i * 3 + ch], out1[i]) << ch;
         }
     }
+}
+
+// Rows with padding, a single column with two steps, and the buffers'
+// guards: nothing outside the image is written.
+TEST(Fft, PaddingAndSingleColumn) {
+    std::mt19937 rng(46);
+    std::uniform_real_distribution<float> u(-1, 1);
+    const int w = 16, h = 8, pad = 5;
+    Fft f = make(true, 4, 3, rvlFftScaleFwd);
+    std::vector<float> src((w + pad) * h), dst((w + pad) * h, 42.0f);
+    for (auto& v : src) v = u(rng);
+    f.work.resize(f.work.size() + 64, 0x77);
+    const size_t reported = f.work.size() - 64;
+    ASSERT_EQ(rvliFFTFwd_RToPack_32f_C1R(src.data(), 4 * (w + pad), dst.data(), 4 * (w + pad), spec_of<RvlFft2dRealSpec>(f), f.work.data() + 5), rvlResOk);
+    for (int r = 0; r < h; ++r)
+        for (int k = w; k < w + pad; ++k) ASSERT_EQ(dst[r * (w + pad) + k], 42.0f);
+    for (size_t i = reported; i < f.work.size(); ++i) ASSERT_EQ(f.work[i], 0x77) << "work buffer overrun";
+    // W = 1: contiguous column (8-byte steps) and strided column give the same values.
+    Fft c = make(false, 0, 3, rvlFftScaleNone);
+    std::vector<Rvl32fc> col(8), wide(16), out1(8), out2(16);
+    for (int i = 0; i < 8; ++i) col[i] = wide[2 * i] = {u(rng), u(rng)};
+    ASSERT_EQ(rvliFFTFwd_CToC_32fc_C1R(col.data(), 8, out1.data(), 8, spec_of<RvlFft2dComplexSpec>(c), c.work.data() + 5), rvlResOk);
+    ASSERT_EQ(rvliFFTFwd_CToC_32fc_C1R(wide.data(), 16, out2.data(), 16, spec_of<RvlFft2dComplexSpec>(c), c.work.data() + 5), rvlResOk);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(0, std::memcmp(&out1[i], &out2[2 * i], sizeof(Rvl32fc)));
 }
 
 TEST(Fft, ConstantImageAndSingleRow) {
