@@ -66,13 +66,13 @@ RvlResult get_size_r(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pS
                         round64(std::max({cy.work + 64 * h, ry.work + 16 * h, rx.work + 16 * w})), pSpec, pInit, pWork);
 }
 
-Spec2d* start_2d(void* memory, std::int32_t id, int orderX, int orderY, int hint) {
+// The header, zeroed; its id is written last, by a successful Init.
+Spec2d* start_2d(void* memory, int orderX, int orderY, int hint) {
     Spec2d* s = align64<Spec2d>(memory);
     std::memset(s, 0, 128);
     s->orderX = orderX;
     s->orderY = orderY;
     s->hint = hint;
-    (void)id;
     return s;
 }
 
@@ -82,22 +82,31 @@ Spec1d* next_1d(unsigned char*& at, I64 bytes) {
     return s;
 }
 
+// The row specification, then the column one when its order differs (the
+// row one serving both otherwise), each built by `init` at the next 64-byte
+// boundary.
+template <class Init, class Size>
+RvlResult rows_and_columns(unsigned char*& at, int orderX, int orderY, int flag, int hint, const Rvl8u* pInit, Init init,
+                           Size size, const Spec1d** row, const Spec1d** column) {
+    Spec1d* r = next_1d(at, size(orderX).spec);
+    if (RvlResult st = init(r, orderX, flag, hint, pInit)) return st;
+    *row = *column = r;
+    if (orderY != orderX) {
+        Spec1d* c = next_1d(at, size(orderY).spec);
+        if (RvlResult st = init(c, orderY, flag, hint, pInit)) return st;
+        *column = c;
+    }
+    return rvlResOk;
+}
+
 RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dComplexSpec* pSpec, Rvl8u* pInit) {
     if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
     if (RvlResult st = null_check(pSpec)) return st;
-    Spec2d* s = start_2d(pSpec, kComplex2d, orderX, orderY, hint);
+    Spec2d* s = start_2d(pSpec, orderX, orderY, hint);
     unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
-    Spec1d* row = next_1d(at, complex_sizes(orderX).spec);
-    if (RvlResult st = init_complex_1d(row, orderX, flag, hint, pInit)) return st;
-    const Spec1d* column = row;
-    if (orderY != orderX) {
-        Spec1d* c = next_1d(at, complex_sizes(orderY).spec);
-        if (RvlResult st = init_complex_1d(c, orderY, flag, hint, pInit)) return st;
-        column = c;
-    }
-    s->row = row;
-    s->column = column;
-    s->workBytes = static_cast<std::int32_t>(std::max<I64>(row->workBytes, column->workBytes + 64 * (I64{1} << orderY)));
+    if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_complex_1d, complex_sizes, &s->row, &s->column))
+        return st;
+    s->workBytes = static_cast<std::int32_t>(std::max<I64>(s->row->workBytes, s->column->workBytes + 64 * (I64{1} << orderY)));
     s->id = kComplex2d;
     return rvlResOk;
 }
@@ -105,24 +114,16 @@ RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft
 RvlResult init_r(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dRealSpec* pSpec, Rvl8u* pInit) {
     if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
     if (RvlResult st = null_check(pSpec)) return st;
-    Spec2d* s = start_2d(pSpec, kReal2d, orderX, orderY, hint);
+    Spec2d* s = start_2d(pSpec, orderX, orderY, hint);
     unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
-    Spec1d* row = next_1d(at, real_sizes(orderX).spec);
-    if (RvlResult st = init_real_1d(row, orderX, flag, hint, pInit)) return st;
-    const Spec1d* column = row;
-    if (orderY != orderX) {
-        Spec1d* c = next_1d(at, real_sizes(orderY).spec);
-        if (RvlResult st = init_real_1d(c, orderY, flag, hint, pInit)) return st;
-        column = c;
-    }
+    if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_real_1d, real_sizes, &s->row, &s->column))
+        return st;
     Spec1d* complexColumn = next_1d(at, complex_sizes(orderY).spec);
     if (RvlResult st = init_complex_1d(complexColumn, orderY, flag, hint, pInit)) return st;
-    s->row = row;
-    s->column = column;
     s->complexColumn = complexColumn;
     const I64 w = I64{1} << orderX, h = I64{1} << orderY;
-    s->workBytes = static_cast<std::int32_t>(
-        std::max({I64{complexColumn->workBytes} + 64 * h, I64{column->workBytes} + 16 * h, I64{row->workBytes} + 16 * w}));
+    s->workBytes = static_cast<std::int32_t>(std::max(
+        {I64{complexColumn->workBytes} + 64 * h, I64{s->column->workBytes} + 16 * h, I64{s->row->workBytes} + 16 * w}));
     s->id = kReal2d;
     return rvlResOk;
 }

@@ -234,23 +234,29 @@ inline void recombine_inverse(Cf* z, std::int64_t h, const Cf* rec) {
     }
 }
 
-// Real forward transform of 2^order samples into the packed layout. `half`
-// is the twiddle table of the 2^(order-1)-point complex transform (stride
-// halfStride), `rec` holds w_N^k for k < N/2 (the recombination).
-inline void real_forward(const float* in, float* out, Cf* scratch, int order, const Cf* half, std::int64_t halfStride,
-                         const Cf* rec) {
-    const std::int64_t total = std::int64_t{1} << order;
+// One and two samples, forward and inverse alike (unscaled): X0 = x0 (+ x1),
+// X1 = x0 - x1. True when the order is one of these.
+inline bool short_real(const float* in, float* out, int order) {
     if (order == 0) {
         out[0] = in[0];
-        return;
+        return true;
     }
     if (order == 1) {
         const float a = in[0], b = in[1];
         out[0] = a + b;
         out[1] = a - b;
-        return;
+        return true;
     }
-    const std::int64_t h = total / 2;
+    return false;
+}
+
+// Real forward transform of 2^order samples into the packed layout. `half`
+// is the twiddle table of the 2^(order-1)-point complex transform (stride
+// halfStride), `rec` holds w_N^k for k < N/2 (the recombination).
+inline void real_forward(const float* in, float* out, Cf* scratch, int order, const Cf* half, std::int64_t halfStride,
+                         const Cf* rec) {
+    if (short_real(in, out, order)) return;
+    const std::int64_t total = std::int64_t{1} << order, h = total / 2;
     Cf* z = reinterpret_cast<Cf*>(out);
     complex_transform<false>(reinterpret_cast<const Cf*>(in), z, scratch, order - 1, half, halfStride);
     const Cf z0 = z[0];
@@ -266,18 +272,8 @@ inline void real_forward(const float* in, float* out, Cf* scratch, int order, co
 // samples whose packed spectrum `in` is).
 inline void real_inverse(const float* in, float* out, Cf* scratch, int order, const Cf* half, std::int64_t halfStride,
                          const Cf* rec) {
-    const std::int64_t total = std::int64_t{1} << order;
-    if (order == 0) {
-        out[0] = in[0];
-        return;
-    }
-    if (order == 1) {
-        const float a = in[0], b = in[1];
-        out[0] = a + b;
-        out[1] = a - b;
-        return;
-    }
-    const std::int64_t h = total / 2;
+    if (short_real(in, out, order)) return;
+    const std::int64_t total = std::int64_t{1} << order, h = total / 2;
     const float x0 = in[0], xh = in[total - 1];
     std::memmove(out + 2, in + 1, static_cast<std::size_t>(total - 2) * sizeof(float));
     Cf* z = reinterpret_cast<Cf*>(out);
