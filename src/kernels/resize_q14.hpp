@@ -11,6 +11,12 @@
 
 namespace rvl::kernels {
 
+inline int load_u16(const void* p) {
+    std::uint16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+
 inline std::uint32_t load_u32(const void* p) {
     std::uint32_t v;
     std::memcpy(&v, p, 4);
@@ -34,19 +40,22 @@ void q14_horizontal_row(const std::uint8_t* in, const std::int32_t* cols, const 
                         std::int64_t c1, std::int16_t* out) {
     std::int64_t c = c0;
     if constexpr (C == 1) {
-        // Bytes (p[i], p[i+1]) of four columns spread to int16 pairs.
-        const __m128i spread = _mm_setr_epi8(0, -1, 1, -1, 4, -1, 5, -1, 8, -1, 9, -1, 12, -1, 13, -1);
+        // The byte pairs (p[i], p[i+1]) of eight columns in one register;
+        // widening its halves gives the int16 pairs of four columns each.
         for (; c + 8 <= c1; c += 8) {
-            __m128i r[2];
-            for (int h = 0; h < 2; ++h) {
-                const std::int64_t b = c + 4 * h;
-                std::uint16_t s[4];
-                for (int k = 0; k < 4; ++k) std::memcpy(&s[k], in + cols[b + k], 2);
-                const __m128i raw = _mm_setr_epi32(s[0], s[1], s[2], s[3]);
-                const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + 2 * b));
-                r[h] = q14_horizontal(_mm_shuffle_epi8(raw, spread), w);
-            }
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + c), _mm_packs_epi32(r[0], r[1]));
+            __m128i raw = _mm_setzero_si128();
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 0]), 0);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 1]), 1);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 2]), 2);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 3]), 3);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 4]), 4);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 5]), 5);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 6]), 6);
+            raw = _mm_insert_epi16(raw, load_u16(in + cols[c + 7]), 7);
+            const __m128i lo = q14_horizontal(_mm_cvtepu8_epi16(raw), _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + 2 * c)));
+            const __m128i hi = q14_horizontal(_mm_cvtepu8_epi16(_mm_srli_si128(raw, 8)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + 2 * c + 8)));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + c), _mm_packs_epi32(lo, hi));
         }
     } else if constexpr (C == 4) {
         // Pixels i and i+1 (8 bytes) to the pairs (R, R'), (G, G'), (B, B'), (A, A').
