@@ -66,14 +66,20 @@ RvlResult get_size_r(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pS
                         round64(std::max({cy.work + 64 * h, ry.work + 16 * h, rx.work + 16 * w})), pSpec, pInit, pWork);
 }
 
-// The header, zeroed; its id is written last, by a successful Init.
-Spec2d* start_2d(void* memory, int orderX, int orderY, int hint) {
+// The checks every Init starts with, then the header, zeroed (its id is
+// written last, by a successful Init); `at` is where the 1-D
+// specifications begin.
+RvlResult start_2d(void* memory, int orderX, int orderY, int hint, Spec2d** spec, unsigned char** at) {
+    if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
+    if (RvlResult st = null_check(memory)) return st;
     Spec2d* s = align64<Spec2d>(memory);
     std::memset(s, 0, 128);
     s->orderX = orderX;
     s->orderY = orderY;
     s->hint = hint;
-    return s;
+    *spec = s;
+    *at = reinterpret_cast<unsigned char*>(s) + 128;
+    return rvlResOk;
 }
 
 Spec1d* next_1d(unsigned char*& at, I64 bytes) {
@@ -100,10 +106,9 @@ RvlResult rows_and_columns(unsigned char*& at, int orderX, int orderY, int flag,
 }
 
 RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dComplexSpec* pSpec, Rvl8u* pInit) {
-    if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
-    if (RvlResult st = null_check(pSpec)) return st;
-    Spec2d* s = start_2d(pSpec, orderX, orderY, hint);
-    unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
+    Spec2d* s;
+    unsigned char* at;
+    if (RvlResult st = start_2d(pSpec, orderX, orderY, hint, &s, &at)) return st;
     if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_complex_1d, complex_sizes, &s->row, &s->column))
         return st;
     s->workBytes = static_cast<std::int32_t>(std::max<I64>(s->row->workBytes, s->column->workBytes + 64 * (I64{1} << orderY)));
@@ -112,10 +117,9 @@ RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft
 }
 
 RvlResult init_r(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dRealSpec* pSpec, Rvl8u* pInit) {
-    if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
-    if (RvlResult st = null_check(pSpec)) return st;
-    Spec2d* s = start_2d(pSpec, orderX, orderY, hint);
-    unsigned char* at = reinterpret_cast<unsigned char*>(s) + 128;
+    Spec2d* s;
+    unsigned char* at;
+    if (RvlResult st = start_2d(pSpec, orderX, orderY, hint, &s, &at)) return st;
     if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_real_1d, real_sizes, &s->row, &s->column))
         return st;
     Spec1d* complexColumn = next_1d(at, complex_sizes(orderY).spec);
