@@ -9,6 +9,8 @@
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "geometry/resize_spec.hpp"
+#include "geometry/resize_tile.hpp"
+#include "kernels/rounding.hpp"
 
 namespace rvl::resize {
 namespace {
@@ -156,6 +158,10 @@ T* take_table(char*& next, I64 count) {
 }
 
 void build_spec(RvlResizeSpec* pSpec, std::uint32_t magic, I64 sw, I64 sh, I64 dw, I64 dh, bool linear, Weights weights) {
+    // The mapping is formed in double under round-to-nearest whatever the
+    // caller's rounding mode, so the tables, the queries and the workers
+    // always agree on which source pixels a tile reads.
+    RoundingScope nearest(Rc::Nearest);
     SpecData* s = spec_data(pSpec);
     *s = SpecData{};
     s->magic = magic;
@@ -232,11 +238,6 @@ RvlResult linear_init_l(RvlSizeL src, RvlSizeL dst, int dataType, RvlResizeSpec*
 
 // ---- Tile queries -------------------------------------------------------------
 
-// The source offset of destination position d on an axis.
-I64 source_offset(const Axis& a, I64 d) {
-    return static_cast<I64>(std::floor(d * (static_cast<double>(a.srcReduced) / static_cast<double>(a.dstReduced))));
-}
-
 template <Api A, class Size, class Out>
 RvlResult get_buffer_size(const RvlResizeSpec* pSpec, Size dst, Rvl32u channels, Out* pBufSize) {
     if (RvlResult st = null_check(pSpec, pBufSize)) return st;
@@ -275,8 +276,8 @@ RvlResult get_src_offset(const RvlResizeSpec* pSpec, Point dstOffset, Point* pSr
     if (!identity_ok(s, A)) return rvlResBadContext;
     if (dstOffset.x < 0 || dstOffset.x >= s->vx.dstLen || dstOffset.y < 0 || dstOffset.y >= s->vy.dstLen)
         return rvlResOutOfRange;
-    pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(source_offset(s->vx, dstOffset.x));
-    pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(source_offset(s->vy, dstOffset.y));
+    pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(tile_source_offset(s->vx, dstOffset.x));
+    pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(tile_source_offset(s->vy, dstOffset.y));
     return rvlResOk;
 }
 
@@ -291,7 +292,7 @@ RvlResult get_src_roi(const RvlResizeSpec* pSpec, Point offset, Size size, Point
     auto extent = [](const Axis& a, I64 at, I64 n, I64 from) {
         return at + n == a.dstLen ? a.srcLen - from : a.index[at + n - 1] - from + 1;
     };
-    const I64 ox = source_offset(s->vx, offset.x), oy = source_offset(s->vy, offset.y);
+    const I64 ox = tile_source_offset(s->vx, offset.x), oy = tile_source_offset(s->vy, offset.y);
     pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(ox);
     pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(oy);
     pSrcSize->width = static_cast<decltype(pSrcSize->width)>(extent(s->vx, offset.x, w, ox));

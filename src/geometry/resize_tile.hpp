@@ -12,6 +12,7 @@
 #include "frame/check.hpp"
 #include "frame/spec.hpp"
 #include "geometry/resize_spec.hpp"
+#include "kernels/rounding.hpp"
 
 namespace rvl::resize {
 
@@ -26,7 +27,11 @@ struct Tile {
     unsigned char* rest;            // the buffer after the index tables (64-byte aligned)
 };
 
+// The source offset of destination position d on an axis, formed in double
+// under round-to-nearest: the queries and the workers compute it the same
+// way whatever rounding mode the caller has set between their calls.
 inline std::int64_t tile_source_offset(const Axis& a, std::int64_t d) {
+    RoundingScope nearest(Rc::Nearest);
     return static_cast<std::int64_t>(
         std::floor(d * (static_cast<double>(a.srcReduced) / static_cast<double>(a.dstReduced))));
 }

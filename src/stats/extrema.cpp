@@ -69,7 +69,9 @@ void image_extrema(const T* src, int step, RvlSize roi, T (&mins)[4], T (&maxs)[
     constexpr std::int64_t L = simd::lanes<T>;
     const std::int64_t n = std::int64_t{roi.width} * C, blocks = n / (3 * L);
     for (int c = 0; c < 4; ++c) mins[c] = maxs[c] = src[c < P ? c : 0];
-    simd::reg_t<T> lo0 = simd::loadu(src), lo1 = lo0, lo2 = lo0, hi0 = lo0, hi1 = lo0, hi2 = lo0;
+    // Registers are loaded only when a row holds a whole block: an image
+    // narrower than that is read element by element and never past its ROI.
+    simd::reg_t<T> lo0{}, lo1{}, lo2{}, hi0{}, hi1{}, hi2{};
     if (blocks > 0) {
         lo0 = hi0 = simd::loadu(src), lo1 = hi1 = simd::loadu(src + L), lo2 = hi2 = simd::loadu(src + 2 * L);
     }

@@ -59,7 +59,7 @@ RvlResult threshold_clamp(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlS
         if (RvlResult st = images_check(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
         return run<K, T, L>(pSrc, srcStep, pDst, dstStep, roiSize, entries(threshold));
     } else {
-        if (RvlResult st = forward_width_check(roiSize)) return st;
+        // Same layout, same width: the forward adds no check of its own.
         return threshold_cmp<T, L>(pSrc, srcStep, pDst, dstStep, roiSize, threshold,
                                    K == Thr::GT ? rvlCompareGreater : rvlCompareLess);
     }
@@ -88,7 +88,7 @@ RvlResult threshold_replace(const T* pSrc, int srcStep, T* pDst, int dstStep, Rv
         if (RvlResult st = images_check(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
         return run<K, T, L>(pSrc, srcStep, pDst, dstStep, roiSize, entries(threshold), entries(value));
     } else {
-        if (RvlResult st = forward_width_check(roiSize)) return st;
+        // Same layout, same width: the forward adds no check of its own.
         return threshold_val<T, L>(pSrc, srcStep, pDst, dstStep, roiSize, threshold, value,
                                    K == Thr::GTVal ? rvlCompareGreater : rvlCompareLess);
     }

@@ -26,52 +26,78 @@ RvlResult check_1d(int order, int flag, unsigned limit) {
     return rvlResOk;
 }
 
-RvlResult report_three(I64 spec, I64 init, I64 work, int* pSpec, int* pInit, int* pWork) {
+struct Sizes2d {
+    I64 spec, init, work;  // with the 64 bytes of alignment slack
+    bool fits() const { return spec <= kMaxReportedSize && init <= kMaxReportedSize && work <= kMaxReportedSize; }
+};
+
+Sizes2d with_slack(I64 spec, I64 init, I64 work) {
     auto slack = [](I64 v) { return v > 0 ? v + 64 : v; };
-    spec = slack(spec), init = slack(init), work = slack(work);
-    if (spec > kMaxReportedSize || init > kMaxReportedSize || work > kMaxReportedSize) {
+    return {slack(spec), slack(init), slack(work)};
+}
+
+// The sizes of a 2-D specification whose orders passed the checks.
+Sizes2d sizes_2d(int orderX, int orderY, bool real) {
+    const I64 w = I64{1} << orderX, h = I64{1} << orderY;
+    if (!real) {
+        const Sizes1d x = complex_sizes(orderX);
+        const Sizes1d y = orderY == orderX ? Sizes1d{0, 0, x.work} : complex_sizes(orderY);
+        return with_slack(round64(x.spec) + round64(y.spec) + 128, round64(x.init) + round64(y.init),
+                          round64(std::max(x.work, y.work + 64 * h)));
+    }
+    const Sizes1d rx = real_sizes(orderX);
+    const Sizes1d ry = orderY == orderX ? Sizes1d{0, 0, rx.work} : real_sizes(orderY);
+    const Sizes1d cy = complex_sizes(orderY);
+    return with_slack(round64(rx.spec) + round64(ry.spec) + round64(cy.spec) + 128,
+                      round64(rx.init) + round64(ry.init) + round64(cy.init),
+                      round64(std::max({cy.work + 64 * h, ry.work + 16 * h, rx.work + 16 * w})));
+}
+
+RvlResult report_three(const Sizes2d& z, int* pSpec, int* pInit, int* pWork) {
+    if (!z.fits()) {
         *pSpec = *pInit = *pWork = 0;
         return rvlResSizeOverflow;
     }
-    *pSpec = static_cast<int>(spec);
-    *pInit = static_cast<int>(init);
-    *pWork = static_cast<int>(work);
+    *pSpec = static_cast<int>(z.spec);
+    *pInit = static_cast<int>(z.init);
+    *pWork = static_cast<int>(z.work);
     return rvlResOk;
 }
 
 RvlResult get_size_c(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pSpec, int* pInit, int* pWork) {
     if (RvlResult st = null_check(pSpec, pInit, pWork)) return st;
-    if (RvlResult st = check_1d(orderX, flag, 28)) return st;
+    if (RvlResult st = check_1d(orderX, flag, kMaxComplexOrder)) return st;
     if (orderY != orderX)
-        if (RvlResult st = check_1d(orderY, flag, 28)) return st;
-    const Sizes1d x = complex_sizes(orderX);
-    const Sizes1d y = orderY == orderX ? Sizes1d{0, 0, x.work} : complex_sizes(orderY);
-    const I64 h = I64{1} << orderY;
-    return report_three(round64(x.spec) + round64(y.spec) + 128, round64(x.init) + round64(y.init),
-                        round64(std::max(x.work, y.work + 64 * h)), pSpec, pInit, pWork);
+        if (RvlResult st = check_1d(orderY, flag, kMaxComplexOrder)) return st;
+    return report_three(sizes_2d(orderX, orderY, false), pSpec, pInit, pWork);
 }
 
 RvlResult get_size_r(int orderX, int orderY, int flag, RvlHintAlgorithm, int* pSpec, int* pInit, int* pWork) {
     if (RvlResult st = null_check(pSpec, pInit, pWork)) return st;
-    if (RvlResult st = check_1d(orderX, flag, 29)) return st;
+    if (RvlResult st = check_1d(orderX, flag, kMaxRealOrder)) return st;
     if (orderY != orderX)
-        if (RvlResult st = check_1d(orderY, flag, 29)) return st;
-    if (RvlResult st = check_1d(orderY, flag, 28)) return st;
-    const Sizes1d rx = real_sizes(orderX);
-    const Sizes1d ry = orderY == orderX ? Sizes1d{0, 0, rx.work} : real_sizes(orderY);
-    const Sizes1d cy = complex_sizes(orderY);
-    const I64 w = I64{1} << orderX, h = I64{1} << orderY;
-    return report_three(round64(rx.spec) + round64(ry.spec) + round64(cy.spec) + 128,
-                        round64(rx.init) + round64(ry.init) + round64(cy.init),
-                        round64(std::max({cy.work + 64 * h, ry.work + 16 * h, rx.work + 16 * w})), pSpec, pInit, pWork);
+        if (RvlResult st = check_1d(orderY, flag, kMaxRealOrder)) return st;
+    if (RvlResult st = check_1d(orderY, flag, kMaxComplexOrder)) return st;
+    return report_three(sizes_2d(orderX, orderY, true), pSpec, pInit, pWork);
 }
 
-// The checks every Init starts with, then the header, zeroed (its id is
-// written last, by a successful Init); `at` is where the 1-D
-// specifications begin.
-RvlResult start_2d(void* memory, int orderX, int orderY, int hint, Spec2d** spec, unsigned char** at) {
+// Every 1-D Init the specification needs is checked, in the order they run
+// (row, column of another order, complex column of the real form), before
+// anything is written: an order or flag GetSize refuses never reaches the
+// caller's memory.
+RvlResult start_2d(void* memory, int orderX, int orderY, int flag, int hint, const Rvl8u* pInit, bool real,
+                   Spec2d** spec, unsigned char** at) {
     if (!order_range(orderX, 30) || !order_range(orderY, 30)) return rvlResBadFftOrder;
     if (RvlResult st = null_check(memory)) return st;
+    const int limit = real ? kMaxRealOrder : kMaxComplexOrder;
+    if (RvlResult st = check_init_1d(orderX, flag, limit, pInit)) return st;
+    if (orderY != orderX)
+        if (RvlResult st = check_init_1d(orderY, flag, limit, pInit)) return st;
+    if (real)
+        if (RvlResult st = check_init_1d(orderY, flag, kMaxComplexOrder, pInit)) return st;
+    // A specification larger than GetSize can report cannot have been
+    // allocated from its answer: refused the way GetSize refuses it.
+    if (!sizes_2d(orderX, orderY, real).fits()) return rvlResSizeOverflow;
     Spec2d* s = align64<Spec2d>(memory);
     std::memset(s, 0, 128);
     s->orderX = orderX;
@@ -108,7 +134,7 @@ RvlResult rows_and_columns(unsigned char*& at, int orderX, int orderY, int flag,
 RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dComplexSpec* pSpec, Rvl8u* pInit) {
     Spec2d* s;
     unsigned char* at;
-    if (RvlResult st = start_2d(pSpec, orderX, orderY, hint, &s, &at)) return st;
+    if (RvlResult st = start_2d(pSpec, orderX, orderY, flag, hint, pInit, false, &s, &at)) return st;
     if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_complex_1d, complex_sizes, &s->row, &s->column))
         return st;
     s->workBytes = static_cast<std::int32_t>(std::max<I64>(s->row->workBytes, s->column->workBytes + 64 * (I64{1} << orderY)));
@@ -119,7 +145,7 @@ RvlResult init_c(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft
 RvlResult init_r(int orderX, int orderY, int flag, RvlHintAlgorithm hint, RvlFft2dRealSpec* pSpec, Rvl8u* pInit) {
     Spec2d* s;
     unsigned char* at;
-    if (RvlResult st = start_2d(pSpec, orderX, orderY, hint, &s, &at)) return st;
+    if (RvlResult st = start_2d(pSpec, orderX, orderY, flag, hint, pInit, true, &s, &at)) return st;
     if (RvlResult st = rows_and_columns(at, orderX, orderY, flag, hint, pInit, init_real_1d, real_sizes, &s->row, &s->column))
         return st;
     Spec1d* complexColumn = next_1d(at, complex_sizes(orderY).spec);

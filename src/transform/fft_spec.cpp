@@ -58,14 +58,19 @@ bool flag_ok(int flag) {
     return flag == rvlFftScaleFwd || flag == rvlFftScaleInv || flag == rvlFftScaleSqrt || flag == rvlFftScaleNone;
 }
 
+RvlResult check_init_1d(int order, int flag, int maxOrder, const Rvl8u* initBuf) {
+    if (!flag_ok(flag)) return rvlResBadFftFlag;
+    if (order < 0 || order > maxOrder) return rvlResBadFftOrder;
+    if (order >= 11 && initBuf == nullptr) return rvlResNullPointer;
+    return rvlResOk;
+}
+
 // The init buffer of long transforms is checked as the protocol requires;
 // the twiddles are formed directly in double precision, so it is not
 // otherwise read.
 RvlResult init_complex_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf) {
+    if (RvlResult st = check_init_1d(order, flag, kMaxComplexOrder, initBuf)) return st;
     std::memset(at, 0, sizeof(Spec1d));
-    if (!flag_ok(flag)) return rvlResBadFftFlag;
-    if (order < 0 || order > 28) return rvlResBadFftOrder;
-    if (order >= 11 && initBuf == nullptr) return rvlResNullPointer;
     set_scale(at, order, flag);
     at->order = order;
     at->hint = hint;
@@ -76,10 +81,8 @@ RvlResult init_complex_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u
 }
 
 RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf) {
+    if (RvlResult st = check_init_1d(order, flag, kMaxRealOrder, initBuf)) return st;
     std::memset(at, 0, sizeof(Spec1d));
-    if (!flag_ok(flag)) return rvlResBadFftFlag;
-    if (order < 0 || order > 29) return rvlResBadFftOrder;
-    if (order >= 11 && initBuf == nullptr) return rvlResNullPointer;
     set_scale(at, order, flag);
     at->order = order;
     at->hint = hint;

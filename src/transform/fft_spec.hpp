@@ -57,8 +57,14 @@ Sizes1d real_sizes(int order);
 
 bool flag_ok(int flag);
 
+constexpr int kMaxComplexOrder = 28, kMaxRealOrder = 29;
+
+// The checks of a 1-D Init in their order (flag, order up to maxOrder, init
+// buffer from order 11); nothing is written.
+RvlResult check_init_1d(int order, int flag, int maxOrder, const Rvl8u* initBuf);
+
 // Builds a 1-D specification at `at` (64-byte aligned); the status of the
-// checks (flag, order, init buffer) otherwise.
+// checks (flag, order, init buffer) otherwise, with nothing written.
 RvlResult init_complex_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf);
 RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* initBuf);
 

@@ -2,6 +2,7 @@
 // the mapping and arithmetic, tiles against one call, the _L API against the
 // 32-bit one, and the check orders.
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "rvl.h"
+#include "support/guarded.hpp"
 #include "support/image.hpp"
 
 namespace {
@@ -472,3 +474,53 @@ TEST(ResizeChecks, WorkerOrder) {
 }
 
 }  // namespace
+
+// The queries and the worker agree on a tile's source rectangle whatever
+// rounding mode the caller sets between them: with the ratio 1/3, the
+// offset 3 * (1/3) lands on either side of 1 when formed under a directed
+// mode. Only the tile's source rectangle and the neighbours the border size
+// names are in memory, ending at an inaccessible page, and the result equals
+// the round-to-nearest one.
+TEST(ResizeQueries, WorkersIgnoreTheCallersRoundingMode) {
+    Rng rng(5);
+    for (int interp : {int(rvlInterNearest), int(rvlInterLinear)}) {
+        for (int mode : {FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO}) {
+            SCOPED_TRACE(::testing::Message() << "interpolation " << interp << " mode " << mode);
+            std::vector<Rvl8u> src(12 * 12);
+            for (auto& v : src) v = Rvl8u(rng());
+            Spec spec = make_spec({12, 12}, {36, 36}, interp, 1);
+            const RvlPoint at{3, 6};
+            const RvlSize tile{9, 6};
+            std::vector<Rvl8u> want, got;
+            for (int pass = 0; pass < 2; ++pass) {
+                RvlPoint ro{};
+                RvlSize rs{};
+                ASSERT_GE(rvliResizeGetSrcRoi_8u(spec.get(), at, tile, &ro, &rs), 0);
+                int bytes = 0;
+                ASSERT_EQ(rvliResizeGetBufferSize_8u(spec.get(), tile, 1, &bytes), rvlResOk);
+                std::vector<Rvl8u> buffer(bytes);
+                RvlBorderExtent e{};
+                ASSERT_EQ(rvliResizeGetBorderSize_8u(spec.get(), &e), rvlResOk);
+                const int x0 = std::max(0, ro.x - int(e.borderLeft)), x1 = std::min(12, ro.x + rs.width + int(e.borderRight));
+                const int y0 = std::max(0, ro.y - int(e.borderTop)), y1 = std::min(12, ro.y + rs.height + int(e.borderBottom));
+                const int step = x1 - x0;
+                rvltest::GuardedBlock region(std::size_t(step) * (y1 - y0), rvltest::Edge::End);
+                for (int y = y0; y < y1; ++y) std::memcpy(region.data() + (y - y0) * step, &src[y * 12 + x0], step);
+                const Rvl8u* first = region.data() + (ro.y - y0) * step + (ro.x - x0);
+                std::vector<Rvl8u>& out = pass == 0 ? want : got;
+                out.assign(tile.width * tile.height, 0);
+                if (pass == 1) std::fesetround(mode);
+                const RvlResult st =
+                    interp == rvlInterNearest
+                        ? rvliResizeNearest_8u_C1R(first, step, out.data(), tile.width, at, tile, spec.get(), buffer.data())
+                        : rvliResizeLinear_8u_C1R(first, step, out.data(), tile.width, at, tile, rvlBorderReplicate,
+                                                  nullptr, spec.get(), buffer.data());
+                const int after = std::fegetround();
+                std::fesetround(FE_TONEAREST);
+                ASSERT_EQ(st, rvlResOk);
+                EXPECT_EQ(after, pass == 1 ? mode : FE_TONEAREST) << "the caller's rounding mode changed";
+            }
+            EXPECT_EQ(got, want);
+        }
+    }
+}

@@ -1,6 +1,7 @@
 // Sum, mean, extrema, block extrema and element-wise extrema: every member
 // against a plain reference (integer sums exact; the 32f fast path in its
 // documented lane order); first-occurrence indices; check orders.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "rvl.h"
+#include "support/guarded.hpp"
 #include "support/image.hpp"
 #include "support/values.hpp"
 
@@ -312,3 +314,38 @@ TEST(Every, TwoSourceFormsAndChecks) {
 }
 
 }  // namespace
+
+// Images smaller than a register, ending at an inaccessible page: the
+// extrema read the ROI and nothing after it.
+namespace {
+template <class T, int C>
+void extrema_read_only_the_roi(RvlResult (*mn)(const T*, int, RvlSize, T*), RvlResult (*mx)(const T*, int, RvlSize, T*),
+                               RvlResult (*mm)(const T*, int, RvlSize, T*, T*)) {
+    for (int width : {1, 2, 3, 5}) {
+        const int rowBytes = width * C * int(sizeof(T));
+        rvltest::GuardedBlock block(std::size_t(rowBytes) * 2, rvltest::Edge::End);
+        ASSERT_TRUE(block.ok());
+        T* img = reinterpret_cast<T*>(block.data());
+        for (int i = 0; i < 2 * width * C; ++i) img[i] = T(i % 7 + 1);
+        T a[4] = {}, b[4] = {};
+        EXPECT_EQ(rvlResOk, mn(img, rowBytes, {width, 2}, a));
+        EXPECT_EQ(rvlResOk, mx(img, rowBytes, {width, 2}, b));
+        EXPECT_EQ(rvlResOk, mm(img, rowBytes, {width, 2}, a, b));
+        // The last row alone, with a step larger than the image holds.
+        EXPECT_EQ(rvlResOk, mm(img + width * C, 1 << 20, {width, 1}, a, b));
+        T lo = img[width * C], hi = lo;
+        for (int x = 1; x < width; ++x) lo = std::min(lo, img[(width + x) * C]), hi = std::max(hi, img[(width + x) * C]);
+        EXPECT_EQ(lo, a[0]);
+        EXPECT_EQ(hi, b[0]);
+    }
+}
+}  // namespace
+
+TEST(Extrema, SmallImagesAtThePageEnd) {
+    extrema_read_only_the_roi<Rvl8u, 1>(rvliMin_8u_C1R, rvliMax_8u_C1R, rvliMinMax_8u_C1R);
+    extrema_read_only_the_roi<Rvl8u, 3>(rvliMin_8u_C3R, rvliMax_8u_C3R, rvliMinMax_8u_C3R);
+    extrema_read_only_the_roi<Rvl16u, 4>(rvliMin_16u_C4R, rvliMax_16u_C4R, rvliMinMax_16u_C4R);
+    extrema_read_only_the_roi<Rvl16s, 4>(rvliMin_16s_AC4R, rvliMax_16s_AC4R, rvliMinMax_16s_AC4R);
+    extrema_read_only_the_roi<Rvl32f, 1>(rvliMin_32f_C1R, rvliMax_32f_C1R, rvliMinMax_32f_C1R);
+    extrema_read_only_the_roi<Rvl32f, 3>(rvliMin_32f_C3R, rvliMax_32f_C3R, rvliMinMax_32f_C3R);
+}

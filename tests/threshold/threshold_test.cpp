@@ -195,10 +195,16 @@ TEST(Threshold, CheckOrders) {
     EXPECT_EQ(rvlResUnsupportedMode, rvliThreshold_Val_8u_C3R(nullptr, 0, nullptr, 0, {0, 0}, nullptr, nullptr, bad));
     EXPECT_EQ(rvlResNullPointer, rvliThreshold_Val_8u_C3R(img, 8, out, 8, {0, 2}, t3, nullptr, rvlCompareLess));
     EXPECT_EQ(rvlResUnsupportedMode, rvliThreshold_Val_8u_C1IR(nullptr, 8, {2, 2}, 1, 2, bad));
-    // Forwarding members check the width first.
-    EXPECT_EQ(rvlResBadSize, rvliThreshold_GT_8u_C3R(nullptr, 8, out, 8, {0, 2}, t3));
+    // C3/AC4 clamps and replacements forward to Threshold / Threshold_Val at
+    // the same width, so their checks are the target's: pointers (the arrays
+    // included) before the size.
+    EXPECT_EQ(rvlResNullPointer, rvliThreshold_GT_8u_C3R(nullptr, 8, out, 8, {0, 2}, t3));
     EXPECT_EQ(rvlResNullPointer, rvliThreshold_GT_8u_C1R(nullptr, 8, out, 8, {0, 2}, 3));
-    EXPECT_EQ(rvlResBadSize, rvliThreshold_GTVal_8u_AC4R(nullptr, 8, out, 8, {0, 2}, t3, v3));
+    EXPECT_EQ(rvlResNullPointer, rvliThreshold_GTVal_8u_AC4R(nullptr, 8, out, 8, {0, 2}, t3, v3));
+    EXPECT_EQ(rvlResNullPointer, rvliThreshold_GTVal_8u_C3R(img, 8, out, 8, {0, 2}, t3, nullptr));
+    EXPECT_EQ(rvlResNullPointer, rvliThreshold_LTVal_16s_AC4R(nullptr, 8, nullptr, 8, {0, 0}, nullptr, nullptr));
+    EXPECT_EQ(rvlResBadSize, rvliThreshold_LTVal_8u_C3R(img, 8, out, 8, {0, 2}, t3, v3));
+    // In-place members check the width before forwarding.
     EXPECT_EQ(rvlResNullPointer, rvliThreshold_GTVal_8u_C4R(img, 8, out, 8, {0, 2}, t4, nullptr));
     EXPECT_EQ(rvlResBadSize, rvliThreshold_LT_8u_C1IR(nullptr, 8, {0, 2}, 3));
     EXPECT_EQ(rvlResBadSize, rvliThreshold_Val_8u_C1IR(nullptr, 8, {0, 2}, 1, 2, rvlCompareLess));

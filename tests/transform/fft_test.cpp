@@ -1,7 +1,9 @@
 // 2-D FFT and packed spectra: sizes, transforms against a double-precision
 // direct DFT, round trips, the packed layout against the full spectrum, the
 // packed products, and the check orders.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <complex>
 #include <cstring>
 #include <random>
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "rvl.h"
+#include "support/guarded.hpp"
 
 namespace {
 
@@ -352,3 +355,37 @@ TEST(FftPack, MagnitudePhaseAndPolar) {
 }
 
 }  // namespace
+
+// Init refuses every order and flag GetSize refuses before it writes a
+// byte, and never writes past the size GetSize reports.
+TEST(FftSizes, InitWritesNothingGetSizeRefuses) {
+    std::vector<Rvl8u> mem(1 << 16, 0xA5), init(1 << 16);
+    auto untouched = [&] { return std::all_of(mem.begin(), mem.end(), [](Rvl8u b) { return b == 0xA5; }); };
+    auto* rs = reinterpret_cast<RvlFft2dRealSpec*>(mem.data());
+    auto* cs = reinterpret_cast<RvlFft2dComplexSpec*>(mem.data());
+    // The real column pass is complex: orderY 29 is refused, orderX 29 is not
+    // an order error (its size overflows).
+    EXPECT_EQ(rvliFFTInit_R_32f(5, 29, 1, rvlHintNone, rs, init.data()), rvlResBadFftOrder);
+    EXPECT_EQ(rvliFFTInit_R_32f(29, 29, 1, rvlHintNone, rs, init.data()), rvlResBadFftOrder);
+    EXPECT_EQ(rvliFFTInit_R_32f(29, 3, 1, rvlHintNone, rs, init.data()), rvlResSizeOverflow);
+    EXPECT_EQ(rvliFFTInit_C_32fc(3, 29, 1, rvlHintNone, cs, init.data()), rvlResBadFftOrder);
+    EXPECT_EQ(rvliFFTInit_C_32fc(28, 28, 1, rvlHintNone, cs, init.data()), rvlResSizeOverflow);
+    // A bad flag or a missing init buffer of the second 1-D specification.
+    EXPECT_EQ(rvliFFTInit_R_32f(3, 4, 3, rvlHintNone, rs, init.data()), rvlResBadFftFlag);
+    EXPECT_EQ(rvliFFTInit_C_32fc(3, 12, 1, rvlHintNone, cs, nullptr), rvlResNullPointer);
+    EXPECT_TRUE(untouched()) << "a refused Init wrote to the specification memory";
+
+    // A successful Init stays inside the reported size (the block after it
+    // is an inaccessible page).
+    for (auto [ox, oy] : {std::pair{3, 5}, std::pair{7, 2}, std::pair{11, 11}, std::pair{12, 6}}) {
+        int spec = 0, initSize = 0, work = 0;
+        ASSERT_EQ(rvliFFTGetSize_R_32f(ox, oy, 8, rvlHintNone, &spec, &initSize, &work), rvlResOk);
+        rvltest::GuardedBlock block(std::size_t(spec), rvltest::Edge::End);
+        EXPECT_EQ(rvliFFTInit_R_32f(ox, oy, 8, rvlHintNone, reinterpret_cast<RvlFft2dRealSpec*>(block.data()),
+                                    init.data()), rvlResOk);
+        ASSERT_EQ(rvliFFTGetSize_C_32fc(ox, oy, 8, rvlHintNone, &spec, &initSize, &work), rvlResOk);
+        block.reset(std::size_t(spec), rvltest::Edge::End);
+        EXPECT_EQ(rvliFFTInit_C_32fc(ox, oy, 8, rvlHintNone, reinterpret_cast<RvlFft2dComplexSpec*>(block.data()),
+                                     init.data()), rvlResOk);
+    }
+}
