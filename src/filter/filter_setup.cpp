@@ -147,8 +147,12 @@ void store_reversed(K* out, const S* kernel, I64 n) {
     for (I64 t = 0; t < n; ++t) out[t] = static_cast<K>(kernel[n - 1 - t]);
 }
 
-// The f32 coefficients, each repeated over a 16-byte register, in kernel order.
+// The f32 coefficients, each repeated over a 16-byte register, in kernel
+// order. They serve the one-, three- and four-channel workers; the sizes
+// include them only for those channel counts, so a two-channel
+// specification (which no worker takes) has none.
 void store_registers(FilterSpecData* h) {
+    if (h->channels == 2) return;
     const I64 n = I64{h->kw} * h->kh;
     const float* rev = reversed_kernel<float>(h);
     auto* regs = reinterpret_cast<float*>(reinterpret_cast<char*>(h) + quads_offset(h->kw, h->kh));

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "rvl.h"
+#include "support/guarded.hpp"
 #include "support/image.hpp"
 
 namespace {
@@ -671,3 +672,26 @@ TEST(Filter64f, ConvolutionWithAnchor) {
 }
 
 }  // namespace
+
+// Every Init stays inside the size GetSize reports for the same arguments,
+// for every data type, channel count (two included), kernel type and a
+// range of kernel shapes: the memory ends at an inaccessible page.
+TEST(FilterBorderInit, StaysInsideTheReportedSize) {
+    for (int dataType : {rvlType8u, rvlType16u, rvlType16s, rvlType32f})
+        for (int channels = 1; channels <= 4; ++channels)
+            for (RvlSize k : {RvlSize{1, 1}, RvlSize{2, 1}, RvlSize{3, 3}, RvlSize{5, 2}, RvlSize{7, 7}, RvlSize{12, 1}})
+                for (int kernelType : {rvlType16s, rvlType32f}) {
+                    if (kernelType == rvlType16s && dataType == rvlType32f) continue;  // no integer kernel for 32f data
+                    int specSize = 0, bufSize = 0;
+                    if (rvliFilterBorderGetSize(k, {64, 64}, dataType, kernelType, channels, &specSize, &bufSize) != rvlResOk)
+                        continue;
+                    rvltest::GuardedBlock mem(std::size_t(specSize), rvltest::Edge::End);
+                    auto* spec = reinterpret_cast<RvlFilterSpec*>(mem.data());
+                    const std::vector<Rvl16s> ks(std::size_t(k.width) * k.height, 3);
+                    const std::vector<Rvl32f> kf(ks.size(), 0.5f);
+                    const RvlResult st = kernelType == rvlType16s
+                                             ? rvliFilterBorderInit_16s(ks.data(), k, 7, dataType, channels, 1, spec)
+                                             : rvliFilterBorderInit_32f(kf.data(), k, dataType, channels, 1, spec);
+                    EXPECT_GE(st, 0) << dataType << " C" << channels << " " << k.width << "x" << k.height;
+                }
+}
