@@ -1,21 +1,49 @@
 #!/bin/sh
-# Builds and runs every test twice: an optimised build, then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds and runs every test:
+#   1. the optimised build with every processor variant, each exported
+#      function bound at load to the widest one this processor runs (this
+#      build also compares every variant with the baseline, byte for byte);
+#   2. the optimised tests again with the library pinned to each narrower
+#      variant this processor runs;
+#   3. a build with AddressSanitizer and UndefinedBehaviorSanitizer, pinned
+#      to the widest variant this processor runs.
 #   scripts/check.sh            (from the top of the source tree)
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
+generator=""
+command -v ninja >/dev/null 2>&1 && generator="-G Ninja"
 
-echo "== optimised build: build/"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+# The variants this processor runs, narrowest first.
+flags=$(grep -m1 '^flags' /proc/cpuinfo 2>/dev/null || true)
+has() { case " $flags " in *" $1 "*) return 0 ;; esac; return 1; }
+variants="sse41"
+if has avx2 && has fma; then variants="$variants avx2"; fi
+if has avx2 && has fma && has avx512f && has avx512bw && has avx512dq && has avx512vl; then
+    variants="$variants avx512"
+fi
+widest=${variants##* }
+echo "== processor variants this machine runs: $variants"
+
+echo "== optimised build, every variant chosen at load: build/"
+cmake -S . -B build $generator -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== sanitizer build (address, undefined): build-sanitize/"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRVL_SANITIZE=ON \
+for v in $variants; do
+    [ "$v" = "$widest" ] && continue
+    echo "== optimised build pinned to $v: build-$v/"
+    cmake -S . -B "build-$v" $generator -DCMAKE_BUILD_TYPE=Release -DRVL_VARIANT="$v" \
+          -DRVL_BUILD_BENCH=OFF -DRVL_BUILD_EXAMPLES=OFF
+    cmake --build "build-$v" -j "$jobs"
+    ctest --test-dir "build-$v" --output-on-failure -j "$jobs"
+done
+
+echo "== sanitizer build (address, undefined), pinned to $widest: build-sanitize/"
+cmake -S . -B build-sanitize $generator -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRVL_SANITIZE=ON -DRVL_VARIANT="$widest" \
       -DRVL_BUILD_BENCH=OFF -DRVL_BUILD_EXAMPLES=OFF
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-echo "== all tests passed in both builds"
+echo "== all tests passed in every build"

@@ -1,39 +1,36 @@
-// The entry table.
+// Binding exported members to their implementations, per processor variant.
 //
-// Every exported function is a stub of one jump through its own
-// slot, `<name>_arraddr`, an 8-byte code pointer in writable data. The slot is
-// statically initialised with the address of the implementation, so it is
-// filled by the loader's relocations: no constructor runs and nothing rewrites
-// it later. A build with several processor variants would fill the same slots
-// with other implementations; the exported symbols would not change.
+// Every family source is compiled once per processor variant: the SSE4.1
+// baseline (`sse41`), AVX2 with FMA (`avx2`) and AVX-512 F/BW/DQ/VL
+// (`avx512`). The build defines RVL_VARIANT to the variant's name and renames
+// the namespace `rvl` to `rvl_<variant>` for that compilation, so no inline
+// function or template instance of one variant can be merged with another's.
 //
 //   RVL_BIND(rvliAbs_16s_C1R, (abs_r<Rvl16s, rvlChannels1>));
 //
-// binds one exported member. The slot's type is `decltype(&name)`, taken from
-// the public header, so an implementation whose signature differs from the
-// declaration in any way fails to compile. The stub itself is a plain jump:
-// arguments, return value and the stack reach the implementation untouched,
-// whatever the signature.
+// binds one exported member in the current variant: it defines the hidden
+// function `rvliAbs_16s_C1R__<variant>()`, which returns the address of the
+// implementation converted to `decltype(&rvliAbs_16s_C1R)`, the type of the
+// public header's declaration, so an implementation whose signature differs
+// from the declaration in any way fails to compile.
+//
+// The entry table itself (frame/dispatch.hpp, one slot and one stub per
+// exported name, generated from the header) asks these functions for the
+// variant the running processor supports best.
 #pragma once
 
 #include "rvl.h"
 
 #define RVL_HIDDEN __attribute__((visibility("hidden")))
 
-#define RVL_STRINGIFY_(x) #x
-#define RVL_STRINGIFY(x) RVL_STRINGIFY_(x)
+#define RVL_PASTE_(a, b) a##__##b
+#define RVL_PASTE(a, b) RVL_PASTE_(a, b)
 
-#define RVL_ENTRY_STUB(name)                                                   \
-    __asm__(".pushsection .text\n"                                             \
-            ".p2align 4\n"                                                     \
-            ".globl " #name "\n"                                               \
-            ".type " #name ", @function\n" #name ":\n"                         \
-            "\tendbr64\n"                                                      \
-            "\tjmp *" #name "_arraddr(%rip)\n"                                 \
-            ".size " #name ", . - " #name "\n"                                 \
-            ".popsection\n")
+#ifndef RVL_VARIANT
+#error "RVL_VARIANT names the processor variant this source is compiled for"
+#endif
 
-#define RVL_BIND(name, ...)                                                    \
-    extern "C" RVL_HIDDEN decltype(&::name) name##_arraddr;                    \
-    decltype(&::name) name##_arraddr = __VA_ARGS__;                            \
-    RVL_ENTRY_STUB(name)
+#define RVL_BIND(name, ...)                                                            \
+    extern "C" RVL_HIDDEN void* RVL_PASTE(name, RVL_VARIANT)() noexcept {              \
+        return reinterpret_cast<void*>(static_cast<decltype(&::name)>(__VA_ARGS__));   \
+    }

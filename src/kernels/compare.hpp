@@ -35,9 +35,17 @@ inline simd::reg_t<T> vgreater(simd::reg_t<T> a, simd::reg_t<T> b) {
     } else if constexpr (std::is_same_v<T, Rvl16s>) {
         return _mm_cmpgt_epi16(a, b);
     } else {
-        // Unsigned: a > b exactly where max(a, b) differs from b.
-        const __m128i eq = std::is_same_v<T, Rvl8u> ? _mm_cmpeq_epi8(vmax<T>(a, b), b) : _mm_cmpeq_epi16(vmax<T>(a, b), b);
-        return _mm_xor_si128(eq, _mm_set1_epi32(-1));
+        // Unsigned: the signed comparison of both operands with their top
+        // bits flipped. (The form "not (max(a, b) == b)" feeding a blend is
+        // folded into an inverted selection by GCC 12 when it targets
+        // AVX-512BW; the variants must agree bit for bit.)
+        if constexpr (std::is_same_v<T, Rvl8u>) {
+            const __m128i bias = _mm_set1_epi8(static_cast<char>(0x80));
+            return _mm_cmpgt_epi8(_mm_xor_si128(a, bias), _mm_xor_si128(b, bias));
+        } else {
+            const __m128i bias = _mm_set1_epi16(static_cast<short>(0x8000));
+            return _mm_cmpgt_epi16(_mm_xor_si128(a, bias), _mm_xor_si128(b, bias));
+        }
     }
 }
 template <class T>

@@ -26,7 +26,7 @@ unsigned char* tables_of(Spec1d* s) { return reinterpret_cast<unsigned char*>(s)
 I64 place_twiddles(Spec1d* s, int order, unsigned char* at) {
     const I64 n = I64{1} << order;
     if (n <= 64) {
-        s->twiddles = kTwiddles64;
+        s->twiddles = nullptr;  // the constant 64-point table, looked up when transforming
         s->stride = n ? 64 / n : 1;
         return 0;
     }
@@ -91,7 +91,7 @@ RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* i
     unsigned char* next = tables_of(at);
     next += place_twiddles(at, order > 0 ? order - 1 : 0, next);
     if (n <= 64) {
-        at->recombination = kTwiddles64;  // w_N^k = w_64^(k 64/N), read with that stride
+        at->recombination = nullptr;  // w_N^k = w_64^(k 64/N) from the constant table
     } else {
         Cf* rec = reinterpret_cast<Cf*>(next);
         fill_twiddles(rec, n, n / 2);
@@ -102,6 +102,10 @@ RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* i
 }
 
 namespace {
+// Specifications hold no address outside themselves: the transforms of up to
+// 64 points read the library's constant table, named by a null pointer.
+const Cf* twiddles_of(const Spec1d& s) { return s.twiddles ? s.twiddles : kTwiddles64; }
+
 // Scratch of a transform: the caller's work bytes, or for the short
 // transforms that report none, a block on the stack.
 struct Scratch {
@@ -113,8 +117,9 @@ struct Scratch {
 void run_complex(const Spec1d& s, bool inverse, const Cf* in, Cf* out, unsigned char* work) {
     Scratch scratch;
     Cf* tmp = scratch.get(s, work);
-    if (inverse) complex_transform<true>(in, out, tmp, s.order, s.twiddles, s.stride);
-    else complex_transform<false>(in, out, tmp, s.order, s.twiddles, s.stride);
+    const Cf* tw = twiddles_of(s);
+    if (inverse) complex_transform<true>(in, out, tmp, s.order, tw, s.stride);
+    else complex_transform<false>(in, out, tmp, s.order, tw, s.stride);
     if (inverse ? s.scaleInv : s.scaleFwd) scale_values(&out->re, 2 * (I64{1} << s.order), s.scale);
 }
 
@@ -123,14 +128,14 @@ void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsign
     Cf* tmp = scratch.get(s, work);
     const I64 n = I64{1} << s.order;
     // Recombination twiddles of short transforms come from the 64-point table.
-    const Cf* rec = s.recombination;
+    const Cf* rec = s.recombination ? s.recombination : kTwiddles64;
     Cf shortRec[32];
     if (n <= 64 && n >= 4) {
         for (I64 k = 0; k < n / 2; ++k) shortRec[k] = kTwiddles64[k * (64 / n)];
         rec = shortRec;
     }
-    if (inverse) real_inverse(in, out, tmp, s.order, s.twiddles, s.stride, rec);
-    else real_forward(in, out, tmp, s.order, s.twiddles, s.stride, rec);
+    if (inverse) real_inverse(in, out, tmp, s.order, twiddles_of(s), s.stride, rec);
+    else real_forward(in, out, tmp, s.order, twiddles_of(s), s.stride, rec);
     if (inverse ? s.scaleInv : s.scaleFwd) scale_values(out, n, s.scale);
 }
 

@@ -29,9 +29,9 @@ struct Spec1d {
     std::int32_t hint;
     std::int32_t workBytes;
     std::int32_t reserved;
-    const Cf* twiddles;        // of the complex transform (the N/2-point one for a real transform)
+    const Cf* twiddles;        // of the complex transform (the N/2-point one for a real transform); null: the 64-point constant table
     std::int64_t stride;       // w^k is twiddles[k * stride]
-    const Cf* recombination;   // real: w_N^k, k < N/2
+    const Cf* recombination;   // real: w_N^k, k < N/2; null: the 64-point constant table
 };
 
 struct Spec2d {

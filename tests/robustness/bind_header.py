@@ -7,7 +7,10 @@ parameters (type and name, as declared) and a call that takes the arguments
 from an argument pack. The table is compiled against the same header, so a
 declaration the generator misreads fails to compile.
 
-    bind_header.py <rvl_image.h> <output.inc>
+    bind_header.py <rvl_image.h> <output.inc> [<variant_picks.inc>]
+
+The optional third file declares, for every function, the implementation
+of each processor variant, for the test that compares the variants.
 """
 import re
 import sys
@@ -34,6 +37,7 @@ def params_of(text):
 
 def main():
     header, output = sys.argv[1], sys.argv[2]
+    picks = sys.argv[3] if len(sys.argv) > 3 else None
     text = open(header).read()
     protos = re.findall(r'RVL_API\s+RvlResult\s+(\w+)\s*\(([^)]*)\);', text)
     lines = ['// Generated from rvl_image.h by bind_header.py: do not edit.']
@@ -41,10 +45,26 @@ def main():
         ps = params_of(args)
         desc = ', '.join('{"%s", "%s", %s}' % p for p in ps)
         call = ', '.join('a.get<%s>(%d)' % (p[0], i) for i, p in enumerate(ps))
-        lines.append('{"%s", {%s}, [](const ArgPack& a) -> RvlResult { return %s(%s); }},'
+        lines.append('{"%s", {%s}, [](const ArgPack& a) -> RvlResult { return %s(%s); },'
                      % (name, desc, name, call))
+        lines.append('    [](void* f, const ArgPack& a) -> RvlResult { return reinterpret_cast<decltype(&%s)>(f)(%s); }},'
+                     % (name, call))
     with open(output, 'w') as f:
         f.write('\n'.join(lines) + '\n')
+    if picks:
+        # Each variant's implementation of every function (weak: a build
+        # without that variant leaves it null).
+        out = ['// Generated from rvl_image.h by bind_header.py: do not edit.']
+        variants = ('sse41', 'avx2', 'avx512')
+        for name, _ in protos:
+            for v in variants:
+                out.append('extern "C" __attribute__((weak)) void* %s__%s() noexcept;' % (name, v))
+        out.append('static const VariantPicks kVariantPicks[] = {')
+        for name, _ in protos:
+            out.append('    {"%s", {%s}},' % (name, ', '.join('%s__%s' % (name, v) for v in variants)))
+        out.append('};')
+        with open(picks, 'w') as f:
+            f.write('\n'.join(out) + '\n')
 
 
 if __name__ == '__main__':

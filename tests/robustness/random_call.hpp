@@ -1,0 +1,803 @@
+// Random calls of the exported functions: arguments, buffers and checks.
+//
+// The functions are bound from the public header (bind_header.py), so a new
+// family takes part as soon as it is declared. A Call gets random sizes (0,
+// 1, tiny, odd, large, negative), steps (exact, padded, unaligned, too short,
+// zero, negative), null pointers and random modes. Every buffer is exactly as
+// large as the arguments describe and lies against an inaccessible page, so
+// a read or write past it faults. Functions with a specification are called
+// through their size query and Init first, so their workers run on valid
+// specifications most of the time.
+#pragma once
+
+#include <signal.h>
+#include <unistd.h>
+#include <xmmintrin.h>
+
+#include <algorithm>
+#include <cfenv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "rvl.h"
+#include "support/guarded.hpp"
+
+namespace rvltest::random_calls {
+
+using I64 = std::int64_t;
+
+struct Param {
+    const char* type;
+    const char* name;
+    int length;  // declared array length, 0 for none
+};
+
+// Arguments by position, each stored as its own bytes.
+struct ArgPack {
+    alignas(16) unsigned char slot[20][16] = {};
+    template <class T>
+    T get(int i) const {
+        T v;
+        std::memcpy(&v, slot[i], sizeof v);
+        return v;
+    }
+    template <class T>
+    void set(int i, T v) {
+        std::memcpy(slot[i], &v, sizeof v);
+    }
+};
+
+struct Bound {
+    const char* name;
+    std::vector<Param> params;
+    RvlResult (*call)(const ArgPack&);               // the exported function
+    RvlResult (*invoke)(void*, const ArgPack&);      // any code of its signature
+};
+
+inline const std::vector<Bound>& bound() {
+    static const std::vector<Bound> table = {
+#include "bound_functions.inc"
+    };
+    return table;
+}
+
+// ---- What a call is doing, for the fault report -------------------------------
+
+inline char g_current[1024];
+
+inline void on_fault(int sig) {
+    const char head[] = "\nrobustness: fault in ";
+    (void)!write(2, head, sizeof head - 1);
+    (void)!write(2, g_current, strnlen(g_current, sizeof g_current));
+    (void)!write(2, "\n", 1);
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
+// ---- Types --------------------------------------------------------------------
+
+struct TypeInfo {
+    std::string base;  // without const and pointers
+    int pointers = 0;
+    bool isConst = false;  // the pointed-to data is const
+};
+
+inline TypeInfo parse_type(const std::string& t) {
+    TypeInfo r;
+    r.isConst = t.rfind("const ", 0) == 0;
+    std::string s = r.isConst ? t.substr(6) : t;
+    for (char c : s) r.pointers += c == '*';
+    s.erase(std::remove(s.begin(), s.end(), '*'), s.end());
+    const auto k = s.find(" const");
+    if (k != std::string::npos) s.erase(k);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    r.base = s;
+    return r;
+}
+
+inline int element_bytes(const std::string& base) {
+    static const std::map<std::string, int> bytes = {
+        {"Rvl8u", 1},  {"Rvl8s", 1},  {"Rvl16u", 2}, {"Rvl16s", 2}, {"Rvl32s", 4},   {"Rvl32u", 4},
+        {"Rvl32f", 4}, {"Rvl64f", 8}, {"Rvl64s", 8}, {"int", 4},    {"int64_t", 8},  {"Rvl32fc", 8},
+        {"RvlPoint", 8}, {"RvlPointL", 16}, {"RvlSize", 8}, {"RvlSizeL", 16}, {"RvlBorderExtent", 16}};
+    const auto it = bytes.find(base);
+    return it == bytes.end() ? 0 : it->second;
+}
+
+// ---- Layouts ------------------------------------------------------------------
+
+struct Layout {
+    int srcChannels = 1, dstChannels = 1;
+    bool srcPlanar = false, dstPlanar = false;
+    bool dstAlpha = false;  // the destination is AC4: its alpha is never written
+    int processed = 1;      // channels a per-channel constant has
+    bool longApi = false;
+};
+
+inline int channels_of(const std::string& tok, bool* planar) {
+    *planar = tok[0] == 'P';
+    return tok.back() - '0';
+}
+
+inline Layout layout_of(const std::string& name) {
+    Layout l;
+    l.longApi = name.size() > 2 && name.compare(name.size() - 2, 2, "_L") == 0;
+    static const std::vector<std::string> toks = {"AC4", "C1", "C3", "C4", "P3", "P4"};
+    // The descriptor: the last "_"-separated part starting with a layout token.
+    std::string rest = name;
+    if (l.longApi) rest.resize(rest.size() - 2);
+    const std::string desc = rest.substr(rest.rfind('_') + 1);
+    std::vector<std::string> found;
+    std::size_t at = 0;
+    while (at < desc.size()) {
+        bool hit = false;
+        for (const auto& t : toks)
+            if (desc.compare(at, t.size(), t) == 0) {
+                found.push_back(t);
+                at += t.size();
+                hit = true;
+                break;
+            }
+        if (!hit) break;
+    }
+    if (found.empty()) return l;
+    const std::string src = found[0], dst = found.size() > 1 ? found[1] : found[0];
+    l.srcChannels = channels_of(src, &l.srcPlanar);
+    l.dstChannels = channels_of(dst, &l.dstPlanar);
+    l.dstAlpha = dst == "AC4";
+    l.processed = (src == "AC4" || dst == "AC4") ? 3 : std::min(l.srcChannels, l.dstChannels) > 1 ? l.dstChannels : l.srcChannels;
+    if (found.size() == 1) l.processed = src == "AC4" ? 3 : l.srcChannels;
+    return l;
+}
+
+// ---- Random choices -------------------------------------------------------------
+
+using Rng = std::mt19937_64;
+
+inline int pick(Rng& rng, std::initializer_list<int> values) {
+    return *(values.begin() + rng() % values.size());
+}
+
+inline I64 random_extent(Rng& rng, bool height) {
+    switch (rng() % 10) {
+        case 0: return 0;
+        case 1: return 1;
+        case 2: return -int(rng() % 3) - 1;
+        case 3: case 4: return 2 + rng() % 4;
+        case 5: case 6: return 7 + rng() % 40;
+        default: return height ? 1 + rng() % 9 : 60 + rng() % 600;
+    }
+}
+
+// ---- Buffers --------------------------------------------------------------------
+
+// One region of caller memory: the bytes the arguments describe, flush
+// against an inaccessible page, and where the function's pointer points.
+struct Region {
+    rvltest::GuardedBlock block;
+    unsigned char* pointer = nullptr;
+    bool writable = false;
+    std::vector<unsigned char> before, initial;
+    int floatBytes = 0;    // 4 or 8 for single- or double-precision (or complex) elements
+    bool scratch = false;  // a work buffer: written, but its contents are no result
+    // For the success check of images: rows [0, rows) of rowBytes at the
+    // pointer, step apart; AC4 alpha bytes are kept too.
+    bool image = false;
+    I64 rows = 0, rowBytes = 0, step = 0;
+    I64 firstRow = 0, firstByte = 0;  // the written area starts there (margins the function fills)
+    int alphaEvery = 0, alphaBytes = 0;
+};
+
+class Call {
+public:
+    // oddSteps: also steps that are not a multiple of the element size.
+    Call(const Bound& fn, Rng& rng, bool oddSteps = false)
+        : fn_(fn), rng_(rng), layout_(layout_of(fn.name)), oddSteps_(oddSteps) {}
+
+    // Fills the arguments; false when the function's parameters cannot be read.
+    bool build();
+    // The status of the call, once run.
+    RvlResult run_and_check();
+
+    // For running the same call on several implementations: every region's
+    // bytes as they are now, put back, and the bytes of the outputs.
+    void snapshot() {
+        for (auto& r : regions_) r->initial.assign(r->block.data(), r->block.data() + r->block.size());
+    }
+    void restore() {
+        for (auto& r : regions_) std::copy(r->initial.begin(), r->initial.end(), r->block.data());
+    }
+    // Output bytes, with every NaN of a floating-point output replaced by
+    // one pattern: which NaN an operation on NaN inputs propagates depends
+    // on the order of the operands in the instruction, which the results
+    // do not fix.
+    std::vector<unsigned char> outputs() const {
+        std::vector<unsigned char> all;
+        for (const auto& r : regions_) {
+            if (!r->writable || r->scratch) continue;
+            const std::size_t at = all.size();
+            all.insert(all.end(), r->block.data(), r->block.data() + r->block.size());
+            if (r->floatBytes == 4)
+                for (std::size_t k = at; k + 4 <= all.size(); k += 4) {
+                    float f;
+                    std::memcpy(&f, &all[k], 4);
+                    if (f != f) std::memset(&all[k], 0xFF, 4);
+                }
+            if (r->floatBytes == 8)
+                for (std::size_t k = at; k + 8 <= all.size(); k += 8) {
+                    double d;
+                    std::memcpy(&d, &all[k], 8);
+                    if (d != d) std::memset(&all[k], 0xFF, 8);
+                }
+        }
+        return all;
+    }
+    // Runs `code` (an implementation of this function) under the rounding
+    // control `csr`.
+    RvlResult call_with(void* code, unsigned csr) {
+        describe();
+        const unsigned saved = _mm_getcsr();
+        _mm_setcsr(csr);
+        const RvlResult st = fn_.invoke(code, args_);
+        _mm_setcsr(saved);
+        return st;
+    }
+
+private:
+    int index_of(const char* name) const {
+        for (std::size_t i = 0; i < fn_.params.size(); ++i)
+            if (std::strcmp(fn_.params[i].name, name) == 0) return int(i);
+        return -1;
+    }
+    bool has(const char* name) const { return index_of(name) >= 0; }
+    // Width and height of a size argument, whichever its type.
+    bool size_arg(const char* name, I64* w, I64* h) const {
+        const int i = index_of(name);
+        if (i < 0) return false;
+        if (std::strcmp(fn_.params[i].type, "RvlSizeL") == 0) {
+            const auto s = args_.get<RvlSizeL>(i);
+            *w = s.width, *h = s.height;
+        } else {
+            const auto s = args_.get<RvlSize>(i);
+            *w = s.width, *h = s.height;
+        }
+        return true;
+    }
+    I64 int_arg(int i) const {
+        return std::strcmp(fn_.params[i].type, "int") == 0 ? args_.get<int>(i) : args_.get<I64>(i);
+    }
+    void set_int(int i, I64 v) {
+        if (std::strcmp(fn_.params[i].type, "int") == 0) args_.set<int>(i, int(v));
+        else args_.set<I64>(i, v);
+    }
+    void set_size(int i, I64 w, I64 h) {
+        if (std::strcmp(fn_.params[i].type, "RvlSizeL") == 0) args_.set(i, RvlSizeL{w, h});
+        else args_.set(i, RvlSize{int(w), int(h)});
+    }
+
+    void choose_scalars();
+    void choose_each_scalar();
+    // The call in words, for the fault report.
+    void describe() const {
+        std::string d = std::string(fn_.name) + "(";
+        for (std::size_t i = 0; i < fn_.params.size(); ++i) {
+            const std::string type = fn_.params[i].type;
+            d += std::string(i ? ", " : "") + fn_.params[i].name + "=";
+            if (parse_type(type).pointers) d += args_.get<void*>(int(i)) ? "p" : "null";
+            else if (type == "RvlSize") d += std::to_string(args_.get<RvlSize>(int(i)).width) + "x" + std::to_string(args_.get<RvlSize>(int(i)).height);
+            else if (type == "RvlSizeL") d += std::to_string(args_.get<RvlSizeL>(int(i)).width) + "x" + std::to_string(args_.get<RvlSizeL>(int(i)).height);
+            else if (type == "int" || type.rfind("Rvl", 0) == 0) d += std::to_string(args_.get<int>(int(i)));
+            else d += std::to_string(args_.get<I64>(int(i)));
+        }
+        if (kernelW_) d += "; kernel " + std::to_string(kernelW_) + "x" + std::to_string(kernelH_);
+        std::snprintf(g_current, sizeof g_current, "%s)", d.c_str());
+    }
+    void prepare_specification();
+    unsigned char* image_region(int i, const TypeInfo& t, int channels, I64 w, I64 h, I64 step, I64 mL, I64 mT, I64 mR,
+                                I64 mB, bool alpha, bool marginsWritten);
+    unsigned char* plain_region(I64 bytes, bool writable, bool atStart = false);
+    I64 random_step(I64 rowBytes, int elem);
+    bool null_now() { return rng_() % 24 == 0; }
+
+    const Bound& fn_;
+    Rng& rng_;
+    Layout layout_;
+    bool oddSteps_;
+    ArgPack args_;
+    std::vector<std::unique_ptr<Region>> regions_;
+    // From the specification set-up.
+    unsigned char* spec_ = nullptr;  // specification memory, built in place
+    Region* specRegion_ = nullptr;
+    unsigned char* make_spec(I64 bytes) {
+        spec_ = plain_region(bytes, false);
+        specRegion_ = regions_.back().get();
+        return spec_;
+    }
+    I64 workBytes_ = -1, fftW_ = 0, fftH_ = 0, kernelW_ = 0, kernelH_ = 0;
+    I64 resizeSrcW_ = 0, resizeSrcH_ = 0;
+    bool specMissing_ = false;
+    bool stepChosen_[20] = {};
+};
+
+inline I64 Call::random_step(I64 rowBytes, int elem) {
+    switch (rng_() % 12) {
+        case 0: return 0;
+        case 1: return -rowBytes - elem * I64(rng_() % 3);
+        case 2: return std::max<I64>(1, rowBytes - elem);
+        // A step that is not a multiple of the element size: no result is
+        // defined for it and its rows are misaligned for their type, so it
+        // is only tried where asked for (never under the sanitizers, whose
+        // alignment check would report the library's own misaligned reads).
+        case 3: return rowBytes + (oddSteps_ ? 1 : elem);
+        case 4: case 5: return rowBytes + elem * I64(rng_() % 9);
+        default: return rowBytes;
+    }
+}
+
+inline unsigned char* Call::plain_region(I64 bytes, bool writable, bool atStart) {
+    auto r = std::make_unique<Region>();
+    r->block.reset(std::size_t(std::max<I64>(bytes, 0)), atStart ? rvltest::Edge::Start : rvltest::Edge::End);
+    for (std::size_t k = 0; k < r->block.size(); ++k) r->block.data()[k] = static_cast<unsigned char>(rng_());
+    r->pointer = r->block.data();
+    r->writable = writable;
+    regions_.push_back(std::move(r));
+    return regions_.back()->pointer;
+}
+
+// An image of h rows of w pixels (channels elements each), `step` bytes
+// apart, with margins of pixels the function may read around it. The memory
+// spans exactly what these describe, wherever the step puts the rows.
+inline unsigned char* Call::image_region(int i, const TypeInfo& t, int channels, I64 w, I64 h, I64 step, I64 mL, I64 mT,
+                                  I64 mR, I64 mB, bool alpha, bool marginsWritten) {
+    const int elem = element_bytes(t.base);
+    const I64 rowBytes = std::max<I64>(w, 0) * channels * elem;
+    const I64 rows = std::max<I64>(h, 0);
+    if (rows == 0 || rowBytes == 0) {
+        (void)i;
+        return plain_region(elem * channels, !t.isConst);
+    }
+    const I64 pixel = I64(channels) * elem;
+    const I64 firstRow = -mT, lastRow = rows - 1 + mB;
+    const I64 lo = std::min(firstRow * step, lastRow * step) - mL * pixel;
+    const I64 hi = std::max(firstRow * step, lastRow * step) + rowBytes + mR * pixel;
+    if (hi - lo > (I64{1} << 26)) return nullptr;
+    unsigned char* base = plain_region(hi - lo, !t.isConst, rng_() % 2 == 0);
+    Region& r = *regions_.back();
+    r.pointer = base - lo;
+    r.image = true;
+    r.rows = rows;
+    r.rowBytes = rowBytes;
+    r.step = step;
+    if (marginsWritten) {
+        r.firstRow = -mT, r.firstByte = -mL * pixel;
+        r.rows = rows + mT + mB, r.rowBytes = rowBytes + (mL + mR) * pixel;
+    }
+    if (alpha) r.alphaEvery = int(pixel), r.alphaBytes = elem;
+    return r.pointer;
+}
+
+inline void Call::choose_scalars() {
+    choose_each_scalar();
+    // Border copies: a destination that holds the source and its borders,
+    // most of the time.
+    if (has("topRows") && has("dstRoiSize") && rng_() % 5) {
+        I64 w = 0, h = 0;
+        size_arg("srcRoiSize", &w, &h);
+        const int top = index_of("topRows"), left = index_of("leftColumns");
+        set_size(index_of("dstRoiSize"), w + int_arg(left) + I64(rng_() % 4), h + int_arg(top) + I64(rng_() % 4));
+    }
+}
+
+inline void Call::choose_each_scalar() {
+    for (std::size_t i = 0; i < fn_.params.size(); ++i) {
+        const Param& p = fn_.params[i];
+        const std::string type = p.type, name = p.name;
+        const TypeInfo t = parse_type(type);
+        if (t.pointers) continue;
+        if (type == "RvlSize" || type == "RvlSizeL") {
+            I64 w = random_extent(rng_, false), h = random_extent(rng_, true);
+            if (name == "kernelSize" || name == "blockSize") w = 1 + rng_() % 7, h = 1 + rng_() % 7;
+            if (rng_() % 40 == 0) w = -w;
+            set_size(int(i), w, h);
+        } else if (type == "RvlPoint" || type == "RvlPointL") {
+            const I64 x = I64(rng_() % 12) - 1, y = I64(rng_() % 12) - 1;
+            if (type == "RvlPoint") args_.set(int(i), RvlPoint{int(x), int(y)});
+            else args_.set(int(i), RvlPointL{x, y});
+        } else if (type == "Rvl32f") {
+            args_.set(int(i), rng_() % 20 == 0 ? NAN : float(int(rng_() % 2000) - 1000) / 8);
+        } else if (type == "Rvl64f") {
+            args_.set(int(i), rng_() % 20 == 0 ? NAN : double(int(rng_() % 2000) - 1000) / 8);
+        } else if (type == "Rvl8u" || type == "Rvl16u" || type == "Rvl16s" || type == "Rvl32s" || type == "Rvl32u" ||
+                   type == "Rvl8s" || type == "Rvl64s") {
+            args_.set<I64>(int(i), I64(rng_()));
+            if (element_bytes(type) < 8) {
+                const I64 v = I64(rng_());
+                std::memcpy(args_.slot[i], &v, element_bytes(type));
+            }
+            if (name.find("Step") != std::string::npos || name == "numChannels") args_.set<I64>(int(i), 0);
+            if (name == "numChannels" || name == "antialiasing") args_.set<Rvl32u>(int(i), Rvl32u(pick(rng_, {0, 1, 3, 4, 2})));
+        } else {
+            // int, int64_t and the enumerations.
+            I64 v;
+            if (name == "scaleFactor") v = pick(rng_, {0, 0, 1, 3, 8, 15, 16, 17, 31, 40, -1, -3, -8, -16, -31, -40});
+            else if (name == "border") v = pick(rng_, {1, 1, 3, 6, 7, 0x11, 0x31, 0xF1, 0xF0, 0xC3, 0x56, 2, 0, 255, 300});
+            else if (name == "interpolation") v = pick(rng_, {0, 1, 2, 6, 8, 16, 3});
+            else if (name == "dataType") v = pick(rng_, {1, 5, 7, 13, 19, 2});
+            else if (name == "kernelType") v = pick(rng_, {7, 13, 19, 1});
+            else if (name == "numChannels") v = pick(rng_, {1, 3, 4, 2});
+            else if (name == "orderX" || name == "orderY") v = pick(rng_, {0, 1, 2, 3, 4, 5, 6, 7, -1, 29, 31});
+            else if (name == "flag") v = pick(rng_, {1, 2, 4, 8, 3});
+            else if (name == "topRows" || name == "leftColumns") v = int(rng_() % 6) - 1;
+            else if (name == "divisor") v = pick(rng_, {1, 2, 3, 9, 0, -4, 1024});
+            else if (name == "cmpOp") v = pick(rng_, {0, 4, 1, 9});
+            else if (name == "dstRoiWidth") v = random_extent(rng_, false);
+            else v = pick(rng_, {0, 1, 2, 3, 4, 7, -1, 1000});
+            if (name.find("Step") != std::string::npos) v = 0;  // set with its image
+            set_int(int(i), v);
+        }
+    }
+}
+
+template <class Sz>
+inline Sz clamp_size(Sz s) {
+    s.width = std::max<decltype(s.width)>(s.width, 1);
+    s.height = std::max<decltype(s.height)>(s.height, 1);
+    return s;
+}
+
+// Builds a valid specification for the workers and the queries of the
+// specification families (most of the time; otherwise they see garbage).
+inline void Call::prepare_specification() {
+    const std::string name = fn_.name;
+    const int specArg = index_of("pSpec");
+    // Work buffers without a specification: the size their query reports.
+    if (specArg < 0 && has("pBuffer")) {
+        I64 w = 0, h = 0;
+        int bytes = -1;
+        if (name.rfind("rvliMagnitudePack", 0) == 0 || name.rfind("rvliPhasePack", 0) == 0) {
+            size_arg("dstRoiSize", &w, &h);
+            const auto query = name.rfind("rvliMagnitudePack", 0) == 0 ? rvliMagnitudePackGetBufferSize_32f : rvliPhasePackGetBufferSize_32f;
+            if (query(layout_.srcChannels, {int(w), int(h)}, &bytes) < 0) bytes = -1;
+        } else if (name.rfind("rvliFilter_64f", 0) == 0) {
+            size_arg("dstRoiSize", &w, &h);
+            I64 kw = 0, kh = 0;
+            size_arg("kernelSize", &kw, &kh);
+            if (rvliFilterGetBufSize_64f_C1R({int(kw), int(kh)}, int(w), &bytes) < 0) bytes = -1;
+        }
+        if (bytes >= 0) workBytes_ = bytes;
+    }
+    if (specArg < 0) return;
+    make_spec(4096 + 64);
+    if (name.find("Init") != std::string::npos) {
+        // An Init gets the memory its size query reports for the same
+        // arguments (and a little when the query refuses them).
+        I64 bytes = 64;
+        int a = 0, b = 0, c = 0;
+        I64 al = 0, bl = 0;
+        auto iarg = [&](const char* n) { return int(int_arg(index_of(n))); };
+        if (name.rfind("rvliFFTInit_C", 0) == 0) {
+            if (rvliFFTGetSize_C_32fc(iarg("orderX"), iarg("orderY"), iarg("flag"), rvlHintNone, &a, &b, &c) == rvlResOk) bytes = a, workBytes_ = b;
+        } else if (name.rfind("rvliFFTInit_R", 0) == 0) {
+            if (rvliFFTGetSize_R_32f(iarg("orderX"), iarg("orderY"), iarg("flag"), rvlHintNone, &a, &b, &c) == rvlResOk) bytes = a, workBytes_ = b;
+        } else if (name.rfind("rvliResize", 0) == 0) {
+            I64 sw = 0, sh = 0, dw = 0, dh = 0;
+            size_arg("srcSize", &sw, &sh);
+            size_arg("dstSize", &dw, &dh);
+            const auto kind = RvlInterpolation(name.find("Nearest") != std::string::npos ? rvlInterNearest : rvlInterLinear);
+            if (layout_.longApi) {
+                if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, iarg("dataType"), kind, 0, &al, &bl) == rvlResOk) bytes = al;
+            } else if (rvliResizeGetSize_8u({int(sw), int(sh)}, {int(dw), int(dh)}, kind, 0, &a, &b) == rvlResOk) {
+                bytes = a;
+                if (name.find("_64f") != std::string::npos &&
+                    rvliResizeGetSize_64f({int(sw), int(sh)}, {int(dw), int(dh)}, kind, 0, &a, &b) == rvlResOk)
+                    bytes = a;
+            }
+        } else if (name.rfind("rvliFilterBorderInit", 0) == 0) {
+            I64 kw = 0, kh = 0;
+            size_arg("kernelSize", &kw, &kh);
+            const int ktype = name.find("_16s") != std::string::npos ? rvlType16s : name.find("_32f") != std::string::npos ? rvlType32f : rvlType64f;
+            if (rvliFilterBorderGetSize({int(kw), int(kh)}, {64, 64}, iarg("dataType"), ktype, iarg("numChannels"), &a, &b) == rvlResOk)
+                bytes = a;
+        }
+        make_spec(bytes);
+        return;
+    }
+    // The workers of resize and FFT recognise a specification by its magic
+    // or id and refuse anything else; a filter specification carries no such
+    // mark, so its worker gets a built one or is not called.
+    const bool recognised = name.rfind("rvliFilterBorder_", 0) != 0;
+    if (recognised && rng_() % 8 == 0) return;  // garbage
+    if (!recognised) specMissing_ = true;
+    const bool f32 = name.find("_32f") != std::string::npos, f64 = name.find("_64f") != std::string::npos;
+    const bool u16 = name.find("_16u") != std::string::npos, s16 = name.find("_16s") != std::string::npos;
+    const int type = f64 ? rvlType64f : f32 ? rvlType32f : u16 ? rvlType16u : s16 ? rvlType16s : rvlType8u;
+    if (name.rfind("rvliFilterBorder", 0) == 0) {
+        I64 w = 0, h = 0;
+        size_arg("dstRoiSize", &w, &h);
+        const RvlSize roi = clamp_size(RvlSize{int(std::min<I64>(w, 4096)), int(std::min<I64>(h, 4096))});
+        const RvlSize k{int(1 + rng_() % 6), int(1 + rng_() % 6)};
+        const int ktype = name == "rvliFilterBorderSetMode" ? pick(rng_, {rvlType16s, rvlType32f}) : f64 ? rvlType64f : pick(rng_, {rvlType16s, rvlType32f});
+        const int ch = layout_.srcChannels;
+        int specSize = 0, bufSize = 0;
+        if (rvliFilterBorderGetSize(k, roi, type, ktype, ch, &specSize, &bufSize) != rvlResOk) return;
+        make_spec(specSize);
+        std::vector<Rvl64f> kd(std::size_t(k.width) * k.height);
+        std::vector<Rvl32f> kf(kd.size());
+        std::vector<Rvl16s> ks(kd.size());
+        for (std::size_t j = 0; j < kd.size(); ++j) kd[j] = kf[j] = ks[j] = Rvl16s(int(rng_() % 9) - 3);
+        auto* spec = reinterpret_cast<RvlFilterSpec*>(spec_);
+        RvlResult st;
+        if (ktype == rvlType16s) st = rvliFilterBorderInit_16s(ks.data(), k, pick(rng_, {1, 3, 16}), type, ch, 1, spec);
+        else if (ktype == rvlType32f) st = rvliFilterBorderInit_32f(kf.data(), k, type, ch, 1, spec);
+        else st = rvliFilterBorderInit_64f(kd.data(), k, type, ch, 1, spec);
+        if (st < 0) return;
+        workBytes_ = bufSize;
+        kernelW_ = k.width, kernelH_ = k.height;
+        specMissing_ = false;
+        if (name.rfind("rvliFilterBorder_", 0) == 0) set_size(index_of("dstRoiSize"), roi.width, roi.height);
+    } else if (name.rfind("rvliResize", 0) == 0) {
+        const bool longApi = layout_.longApi;
+        const bool nearest = name.find("Nearest") != std::string::npos || rng_() % 3 == 0;
+        const I64 sw = 2 + rng_() % 40, sh = 2 + rng_() % 20, dw = 1 + rng_() % 60, dh = 1 + rng_() % 30;
+        auto* spec = reinterpret_cast<RvlResizeSpec*>(spec_);
+        I64 specSize = 0, initSize = 0;
+        const int kind = nearest ? rvlInterNearest : rvlInterLinear;
+        int rtype = type;
+        if (longApi && name.find("Init") == std::string::npos && name.find("_8u") == std::string::npos &&
+            name.find("_16") == std::string::npos && name.find("_32f") == std::string::npos && !f64)
+            rtype = pick(rng_, {rvlType8u, rvlType32f});
+        if (nearest && rtype == rvlType64f) return;
+        if (longApi) {
+            if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, rtype, RvlInterpolation(kind), 0, &specSize, &initSize) != rvlResOk) return;
+            make_spec(specSize);
+            spec = reinterpret_cast<RvlResizeSpec*>(spec_);
+            const RvlResult st = nearest ? rvliResizeNearestInit_L({sw, sh}, {dw, dh}, rtype, spec)
+                                         : rvliResizeLinearInit_L({sw, sh}, {dw, dh}, rtype, spec);
+            if (st < 0) return;
+        } else {
+            int a = 0, b = 0;
+            const RvlSize s{int(sw), int(sh)}, d{int(dw), int(dh)};
+            const RvlResult q = rtype == rvlType64f ? rvliResizeGetSize_64f(s, d, RvlInterpolation(kind), 0, &a, &b)
+                                                    : rvliResizeGetSize_8u(s, d, RvlInterpolation(kind), 0, &a, &b);
+            if (q != rvlResOk) return;
+            make_spec(a);
+            spec = reinterpret_cast<RvlResizeSpec*>(spec_);
+            RvlResult st;
+            if (nearest) st = rvliResizeNearestInit_8u(s, d, spec);
+            else if (rtype == rvlType8u) st = rvliResizeLinearInit_8u(s, d, spec);
+            else if (rtype == rvlType64f) st = rvliResizeLinearInit_64f(s, d, spec);
+            else st = rvliResizeLinearInit_32f(s, d, spec);
+            if (st < 0) return;
+        }
+        resizeSrcW_ = sw, resizeSrcH_ = sh;
+        // A tile inside the destination, most of the time.
+        const int off = index_of("dstOffset") >= 0 ? index_of("dstOffset") : index_of("dstRoiOffset");
+        const int sz = index_of("dstSize") >= 0 ? index_of("dstSize") : index_of("dstRoiSize");
+        const I64 x = rng_() % 5 ? I64(rng_() % dw) : dw, y = rng_() % 5 ? I64(rng_() % dh) : -1;
+        const I64 tw = 1 + rng_() % dw, th = 1 + rng_() % dh;
+        if (off >= 0) {
+            if (std::strcmp(fn_.params[off].type, "RvlPointL") == 0) args_.set(off, RvlPointL{x, y < 0 ? 0 : y});
+            else args_.set(off, RvlPoint{int(x), int(y < 0 ? 0 : y)});
+        }
+        if (sz >= 0) set_size(sz, tw, th);
+        if (has("pBuffer")) {
+            const int ch = layout_.srcChannels;
+            if (longApi) {
+                Rvl64s bytes = 0;
+                if (rvliResizeGetBufferSize_L(spec, {tw, th}, ch, &bytes) >= 0) workBytes_ = bytes;
+            } else {
+                int bytes = 0;
+                const RvlResult st = rtype == rvlType64f ? rvliResizeGetBufferSize_64f(spec, {int(tw), int(th)}, ch, &bytes)
+                                                         : rvliResizeGetBufferSize_8u(spec, {int(tw), int(th)}, ch, &bytes);
+                if (st >= 0) workBytes_ = bytes;
+            }
+        }
+    } else if (name.rfind("rvliFFT", 0) == 0) {
+        const bool real = name.find("Pack") != std::string::npos || name.find("_R_") != std::string::npos;
+        const int ox = int(rng_() % 7), oy = int(rng_() % 7), flag = pick(rng_, {1, 2, 4, 8});
+        int specSize = 0, initSize = 0, work = 0;
+        const RvlResult q = real ? rvliFFTGetSize_R_32f(ox, oy, flag, rvlHintNone, &specSize, &initSize, &work)
+                                 : rvliFFTGetSize_C_32fc(ox, oy, flag, rvlHintNone, &specSize, &initSize, &work);
+        if (q != rvlResOk) return;
+        make_spec(specSize);
+        std::vector<Rvl8u> init(std::size_t(initSize) + 1);
+        const RvlResult st = real ? rvliFFTInit_R_32f(ox, oy, flag, rvlHintNone, reinterpret_cast<RvlFft2dRealSpec*>(spec_), init.data())
+                                  : rvliFFTInit_C_32fc(ox, oy, flag, rvlHintNone, reinterpret_cast<RvlFft2dComplexSpec*>(spec_), init.data());
+        if (st < 0) return;
+        workBytes_ = work;
+        fftW_ = I64{1} << ox, fftH_ = I64{1} << oy;
+    }
+}
+
+inline bool Call::build() {
+    choose_scalars();
+    prepare_specification();
+    if (specMissing_) return false;
+    const std::string name = fn_.name;
+    const bool borderCopy = name.find("Border") != std::string::npos && has("topRows");
+    const int borderArg = index_of("border");
+    const bool inMemory = borderArg >= 0 && (int_arg(borderArg) & 0xF0) != 0;
+    for (std::size_t i = 0; i < fn_.params.size(); ++i) {
+        const Param& p = fn_.params[i];
+        const std::string pname = p.name;
+        const TypeInfo t = parse_type(p.type);
+        if (!t.pointers) continue;
+        unsigned char* ptr = nullptr;
+        const int elem = element_bytes(t.base);
+        const bool isImage = (pname.rfind("pSrc", 0) == 0 || pname.rfind("pDst", 0) == 0 || pname == "pMask") &&
+                             pname != "pSrcOffset" && pname != "pSrcRoiOffset" && pname != "pSrcRoiSize" &&
+                             pname != "pDstGlobalMin" && pname != "pDstGlobalMax";
+        if (isImage) {
+            const bool src = pname.rfind("pSrc", 0) == 0 && pname != "pSrcDst";
+            const bool mask = pname == "pMask";
+            // The step argument that belongs to this image.
+            std::string stepName = pname == "pSrcDst" ? "srcDstStep" : pname == "pMask" ? "maskStep"
+                                 : pname == "pDstMin" ? "dstMinStep" : pname == "pDstMax" ? "dstMaxStep"
+                                 : pname == "pSrc1" ? "src1Step" : pname == "pSrc2" ? "src2Step"
+                                 : src ? "srcStep" : "dstStep";
+            const int stepArg = index_of(stepName.c_str());
+            // Its size.
+            I64 w = 0, h = 0;
+            const char* const srcSizes[] = {"srcRoiSize", "srcSize", "roiSize", "dstRoiSize", "dstSize"};
+            const char* const dstSizes[] = {"dstRoiSize", "dstSize", "roiSize", "srcRoiSize", "srcSize"};
+            bool found = false;
+            for (const char* s : (src || pname == "pSrcDst") ? srcSizes : dstSizes)
+                if (size_arg(s, &w, &h)) {
+                    found = true;
+                    break;
+                }
+            if (fftW_ > 0) w = fftW_, h = fftH_, found = true;
+            if (pname == "pDstMin" || pname == "pDstMax") {
+                I64 bw = 1, bh = 1;
+                size_arg("blockSize", &bw, &bh);
+                if (bw > 0 && bh > 0) w = (w + bw - 1) / bw, h = (h + bh - 1) / bh;
+            }
+            if (!found && !(src && resizeSrcW_ > 0)) return false;
+            const int channels = mask ? 1 : (src || pname == "pSrcDst") ? layout_.srcChannels : layout_.dstChannels;
+            const bool planar = !mask && (src ? layout_.srcPlanar : layout_.dstPlanar);
+            const int perPlane = planar ? 1 : channels;
+            I64 mL = 0, mT = 0, mR = 0, mB = 0;
+            if (src && resizeSrcW_ > 0) {
+                // The whole source image, the pointer at the tile's source offset.
+                RvlPointL o{0, 0};
+                const int off = index_of("dstOffset");
+                if (off >= 0) {
+                    if (layout_.longApi) {
+                        RvlPointL d = args_.get<RvlPointL>(off), so{};
+                        if (rvliResizeGetSrcOffset_L(reinterpret_cast<RvlResizeSpec*>(spec_), d, &so) == rvlResOk) o = so;
+                    } else {
+                        RvlPoint d = args_.get<RvlPoint>(off), so{};
+                        if (rvliResizeGetSrcOffset_8u(reinterpret_cast<RvlResizeSpec*>(spec_), d, &so) == rvlResOk) o = {so.x, so.y};
+                    }
+                }
+                // In-memory border flags promise source pixels beyond the
+                // image's edges, as far as the border size reaches.
+                RvlBorderExtent e{};
+                if (layout_.longApi) rvliResizeGetBorderSize_L(reinterpret_cast<RvlResizeSpec*>(spec_), &e);
+                else rvliResizeGetBorderSize_8u(reinterpret_cast<RvlResizeSpec*>(spec_), &e);
+                w = resizeSrcW_ - o.x, h = resizeSrcH_ - o.y, mL = o.x + e.borderLeft, mT = o.y + e.borderTop;
+                mR = e.borderRight, mB = e.borderBottom;
+            } else if (src && (kernelW_ > 0 && inMemory)) {
+                mL = mR = kernelW_, mT = mB = kernelH_;
+            } else if (src && name.rfind("rvliFilter_64f", 0) == 0) {
+                // Columns x + ax - kw + 1 ... x + ax, rows likewise.
+                I64 kw = 0, kh = 0;
+                size_arg("kernelSize", &kw, &kh);
+                const RvlPoint a = args_.get<RvlPoint>(index_of("anchor"));
+                mL = std::max<I64>(kw - 1 - a.x, 0), mR = std::max<I64>(a.x, 0);
+                mT = std::max<I64>(kh - 1 - a.y, 0), mB = std::max<I64>(a.y, 0);
+            } else if (pname == "pSrcDst" && borderCopy) {
+                I64 dw = 0, dh = 0;
+                size_arg("dstRoiSize", &dw, &dh);
+                mT = std::max<I64>(int_arg(index_of("topRows")), 0), mL = std::max<I64>(int_arg(index_of("leftColumns")), 0);
+                mB = std::max<I64>(dh - h - mT, 0), mR = std::max<I64>(dw - w - mL, 0);
+            }
+            const I64 rowBytes = std::max<I64>(w + mL + mR, 0) * perPlane * elem;
+            I64 step = rowBytes ? random_step(rowBytes, elem) : I64(rng_() % 3) * 64;
+            if (stepArg >= 0 && stepChosen_[stepArg]) step = int_arg(stepArg);  // a step two images share
+            else if (stepArg >= 0) set_int(stepArg, step), stepChosen_[stepArg] = true;
+            else step = rowBytes;  // a contiguous image
+            auto one = [&] {
+                return image_region(int(i), t, perPlane, w, h, step, mL, mT, mR, mB, layout_.dstAlpha && !src && !mask,
+                                    pname == "pSrcDst" && borderCopy);
+            };
+            if (planar) {
+                const int planes = channels;
+                void* ptrs[4] = {};
+                for (int k = 0; k < planes; ++k) ptrs[k] = null_now() ? nullptr : one();
+                unsigned char* arr = plain_region(planes * sizeof(void*), false);
+                std::memcpy(arr, ptrs, planes * sizeof(void*));
+                ptr = arr;
+            } else {
+                ptr = one();
+            }
+            if (ptr == nullptr) return false;
+        } else if (pname == "pSpec") {
+            specRegion_->writable = !t.isConst;
+            ptr = spec_;
+        } else if (pname == "pBuffer" || pname == "pInitBuf") {
+            const I64 bytes = workBytes_ >= 0 ? workBytes_ : I64(rng_() % 4096);
+            ptr = plain_region(bytes, true);
+            regions_.back()->scratch = true;
+        } else if (pname == "pKernel") {
+            I64 kw = 0, kh = 0;
+            size_arg("kernelSize", &kw, &kh);
+            ptr = plain_region(std::max<I64>(kw * kh, 1) * elem, false);
+            if (elem == 8)
+                for (I64 k = 0; k < std::max<I64>(kw * kh, 1); ++k) {
+                    const double v = double(int(rng_() % 9) - 3);
+                    std::memcpy(ptr + 8 * k, &v, 8);
+                }
+        } else {
+            // Per-channel constants and results, and single results.
+            I64 count = p.length > 0 ? p.length : 1;
+            const bool perChannel = pname == "value" || pname.rfind("threshold", 0) == 0 || pname.rfind("value", 0) == 0 ||
+                                    pname == "borderValue" || pname == "pBorderValue";
+            if (perChannel && p.length == 0) count = layout_.processed;
+            if (elem == 0) return false;
+            ptr = plain_region(count * elem, !t.isConst);
+        }
+        if (!regions_.empty() && ptr != nullptr) {
+            const bool fl = t.base == "Rvl32f" || t.base == "Rvl32fc" || t.base == "Rvl64f";
+            for (auto& r : regions_)
+                if (r->floatBytes == 0 && fl && r.get() != specRegion_ && r->writable &&
+                    (r->pointer == ptr || r->block.data() == ptr || regions_.back().get() == r.get()))
+                    r->floatBytes = t.base == "Rvl64f" ? 8 : 4;
+        }
+        if (null_now()) ptr = nullptr;
+        args_.set(int(i), ptr);
+    }
+    return true;
+}
+
+inline RvlResult Call::run_and_check() {
+    for (auto& r : regions_)
+        if (r->writable) r->before.assign(r->block.data(), r->block.data() + r->block.size());
+    describe();
+    const unsigned rc = pick(rng_, {0x0000, 0x2000, 0x4000, 0x6000});
+    const unsigned csr = (_mm_getcsr() & ~0x6000u) | rc;
+    _mm_setcsr(csr);
+    const RvlResult st = fn_.call(args_);
+    const unsigned after = _mm_getcsr();
+    _mm_setcsr(0x1F80);
+    EXPECT_EQ(csr & ~0x3Fu, after & ~0x3Fu) << fn_.name << " left the rounding control changed";
+    for (auto& r : regions_) {
+        if (!r->writable) continue;
+        const unsigned char* now = r->block.data();
+        if (st == rvlResSizeOverflow) {
+            continue;  // size queries set their size outputs to 0
+        } else if (st < 0) {
+            EXPECT_TRUE(std::equal(r->before.begin(), r->before.end(), now))
+                << fn_.name << " returned " << st << " and changed an output";
+            if (::testing::Test::HasFailure()) return st;
+        } else if (r->image) {
+            // Bytes between rows and AC4 alpha bytes keep their values.
+            const I64 base = r->pointer - r->block.data();
+            std::vector<char> inside(r->block.size(), 0);
+            for (I64 y = 0; y < r->rows; ++y)
+                for (I64 b = 0; b < r->rowBytes; ++b) {
+                    const I64 at = base + (r->firstRow + y) * r->step + r->firstByte + b;
+                    if (at < 0 || at >= I64(inside.size())) continue;
+                    const bool alpha = r->alphaEvery && (b % r->alphaEvery) >= r->alphaEvery - r->alphaBytes;
+                    if (!alpha) inside[std::size_t(at)] = 1;
+                }
+            for (std::size_t k = 0; k < inside.size(); ++k)
+                if (!inside[k] && r->step > 0 && r->before[k] != now[k]) {
+                    ADD_FAILURE() << fn_.name << " wrote outside its ROI rows or into alpha, byte " << k;
+                    return st;
+                }
+        }
+    }
+    return st;
+}
+
+}  // namespace rvltest::random_calls
