@@ -15,14 +15,7 @@ generator=""
 command -v ninja >/dev/null 2>&1 && generator="-G Ninja"
 
 # The variants this processor runs, narrowest first.
-flags=$(grep -m1 '^flags' /proc/cpuinfo 2>/dev/null || true)
-has() { case " $flags " in *" $1 "*) return 0 ;; esac; return 1; }
-variants="sse41"
-if has avx2 && has fma; then variants="$variants avx2"; fi
-if has avx2 && has fma && has avx512f && has avx512bw && has avx512dq && has avx512vl; then
-    variants="$variants avx512"
-fi
-widest=${variants##* }
+. scripts/variants.sh
 echo "== processor variants this machine runs: $variants"
 
 echo "== optimised build, every variant chosen at load: build/"

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "kernels/map.hpp"
 #include "kernels/simd.hpp"
@@ -33,12 +34,28 @@ inline void partial_block(const Op& op, const S* src, D* dst, std::size_t n) {
     std::memcpy(dst, out, n * sizeof(D));
 }
 
+// The destination alignment a block operation wants for its streamed stores:
+// Op::kAlign when it names one (the operations on the width-generic
+// vocabulary), else 16 bytes.
+template <class Op, class = void>
+inline constexpr std::size_t kAlignOf = simd::kVectorBytes;
+template <class Op>
+inline constexpr std::size_t kAlignOf<Op, std::void_t<decltype(Op::kAlign)>> = Op::kAlign;
+
+template <std::size_t A, class T>
+inline std::size_t lead_to(const T* p) {
+    const auto addr = reinterpret_cast<std::uintptr_t>(p);
+    if (addr % sizeof(T) != 0) return 0;
+    return ((A - addr % A) % A) / sizeof(T);
+}
+
 template <Store St = Store::Cached, class S, class D, class Op>
 inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
-    constexpr std::size_t B = Op::kBlock;
-    std::size_t i = std::min(simd::lead_to_alignment(dst), n);
+    constexpr std::size_t B = Op::kBlock, A = kAlignOf<Op>;
+    static_assert(A / sizeof(D) <= B, "the lead before the first aligned block fits one block");
+    std::size_t i = std::min(lead_to<A>(dst), n);
     if (i > 0) partial_block(op, src, dst, i);
-    const bool aligned = reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0;
+    const bool aligned = reinterpret_cast<std::uintptr_t>(dst + i) % A == 0;
     if (St == Store::NonTemporal && aligned) {
         for (; i + B <= n; i += B) op.template block<Store::NonTemporal>(src + i, dst + i);
         _mm_sfence();

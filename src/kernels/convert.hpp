@@ -12,6 +12,7 @@
 #include "kernels/block_row.hpp"
 #include "kernels/lanes.hpp"
 #include "kernels/rounding.hpp"
+#include "kernels/vec.hpp"
 #include "rvl.h"
 
 namespace rvl {
@@ -80,14 +81,18 @@ struct IntToIntOp {
     }
 };
 
-// Integer to 32f. Exact up to 16-bit sources; 32s rounds by the rounding
-// control, which the caller sets to nearest.
+// Integer to 32f, four registers of the variant's width at a time. Exact up
+// to 16-bit sources; 32s rounds by the rounding control, which the caller
+// sets to nearest.
 template <class S>
 struct IntToFloatOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = 4 * vec::lanes<float>;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, Rvl32f* d) const {
-        store_f32<St>(d, to_f32(load_i32(s)));
+        constexpr std::size_t L = vec::lanes<float>;
+        for (std::size_t k = 0; k < 4; ++k)
+            vec::put<St == Store::NonTemporal>(d + k * L, vec::to_f32(vec::load_i32(s + k * L)));
     }
 };
 
@@ -136,18 +141,21 @@ inline __m128 min_keep_nan(__m128 limit, __m128 v) { return _mm_min_ps(limit, v)
 // one half with the value's sign before the toward-zero conversion.
 template <class D, Round M>
 struct FloatToIntOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = 4 * vec::lanes<float>;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const Rvl32f* s, D* d) const {
-        const F32x16 x = each(load_f32(s), [](__m128 v) {
-            v = min_keep_nan(_mm_set1_ps(65536.0f), v);
+        constexpr std::size_t L = vec::lanes<float>;
+        vec::I x[4];
+        for (std::size_t k = 0; k < 4; ++k) {
+            vec::F v = vec::min(vec::set1(65536.0f), vec::loadu(s + k * L));  // NaN stays NaN
             if constexpr (M == Round::HalfAway) {
-                const __m128 sign = _mm_and_ps(v, _mm_set1_ps(-0.0f));
-                v = _mm_add_ps(v, _mm_or_ps(_mm_set1_ps(0.5f), sign));
+                const vec::F sign = vec::bit_and(v, vec::set1(-0.0f));
+                v = vec::add(v, vec::bit_or(vec::set1(0.5f), sign));
             }
-            return v;
-        });
-        store_sat<St>(d, to_i32(x));
+            x[k] = vec::to_i32(v);
+        }
+        vec::store_sat4<St == Store::NonTemporal>(d, x);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "kernels/vec.hpp"
 #include "rvl.h"
 
 namespace rvl {
@@ -17,6 +18,23 @@ namespace rvl {
 // with byte-absolute-difference instructions on masked copies.
 template <int C>
 inline void add_byte_channel_sums(const Rvl8u* p, std::int64_t n, std::uint64_t (&sums)[C]) {
+    if constexpr (C == 1) {
+        // One channel: byte sums of four registers of the variant's width
+        // per step, in two accumulators (exact in any order).
+        constexpr std::int64_t L = vec::kBytes;
+        vec::I a0 = vec::zero(), a1 = vec::zero();
+        std::int64_t i = 0;
+        for (; i + 4 * L <= n; i += 4 * L) {
+            a0 = vec::add_u64(a0, vec::add_u64(vec::sum_bytes(vec::loadu(p + i)), vec::sum_bytes(vec::loadu(p + i + L))));
+            a1 = vec::add_u64(a1, vec::add_u64(vec::sum_bytes(vec::loadu(p + i + 2 * L)),
+                                               vec::sum_bytes(vec::loadu(p + i + 3 * L))));
+        }
+        for (; i + L <= n; i += L) a0 = vec::add_u64(a0, vec::sum_bytes(vec::loadu(p + i)));
+        std::uint64_t rest = vec::total_u64(vec::add_u64(a0, a1));
+        for (; i < n; ++i) rest += p[i];
+        sums[0] += rest;
+        return;
+    }
     __m128i masks[C][3];
     for (int c = 0; c < C; ++c)
         for (int r = 0; r < 3; ++r) {

@@ -41,14 +41,19 @@ def main():
     text = open(header).read()
     protos = re.findall(r'RVL_API\s+RvlResult\s+(\w+)\s*\(([^)]*)\);', text)
     lines = ['// Generated from rvl_image.h by bind_header.py: do not edit.']
+    table = []
     for name, args in protos:
         ps = params_of(args)
         desc = ', '.join('{"%s", "%s", %s}' % p for p in ps)
         call = ', '.join('a.get<%s>(%d)' % (p[0], i) for i, p in enumerate(ps))
-        lines.append('{"%s", {%s}, [](const ArgPack& a) -> RvlResult { return %s(%s); },'
-                     % (name, desc, name, call))
-        lines.append('    [](void* f, const ArgPack& a) -> RvlResult { return reinterpret_cast<decltype(&%s)>(f)(%s); }},'
+        lines.append('inline constexpr Param kParams_%s[] = {%s};' % (name, desc))
+        table.append('    {"%s", {kParams_%s, %d}, [](const ArgPack& a) -> RvlResult { return %s(%s); },'
+                     % (name, name, len(ps), name, call))
+        table.append('     [](void* f, const ArgPack& a) -> RvlResult { return reinterpret_cast<decltype(&%s)>(f)(%s); }},'
                      % (name, call))
+    lines.append('inline const Bound kBound[] = {')
+    lines.extend(table)
+    lines.append('};')
     with open(output, 'w') as f:
         f.write('\n'.join(lines) + '\n')
     if picks:

@@ -56,19 +56,29 @@ struct ArgPack {
     }
 };
 
+// The parameters of a function, as declared.
+struct Params {
+    const Param* first;
+    std::size_t count;
+    std::size_t size() const { return count; }
+    const Param& operator[](std::size_t i) const { return first[i]; }
+};
+
 struct Bound {
     const char* name;
-    std::vector<Param> params;
+    Params params;
     RvlResult (*call)(const ArgPack&);               // the exported function
     RvlResult (*invoke)(void*, const ArgPack&);      // any code of its signature
 };
 
-inline const std::vector<Bound>& bound() {
-    static const std::vector<Bound> table = {
+// kParams_<name> and the table kBound, one entry per function.
 #include "bound_functions.inc"
-    };
-    return table;
-}
+
+struct BoundTable {
+    const Bound* begin() const { return kBound; }
+    const Bound* end() const { return kBound + sizeof kBound / sizeof kBound[0]; }
+};
+inline BoundTable bound() { return {}; }
 
 // ---- What a call is doing, for the fault report -------------------------------
 
