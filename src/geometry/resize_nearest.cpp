@@ -23,7 +23,8 @@ void nearest_rows(const T* src, std::int64_t srcStep, T* dst, std::int64_t dstSt
     for (std::int64_t r = 0; r < t.height; ++r) {
         T* out = row_at(dst, dstStep, r);
         if (r > 0 && t.rows[r] == t.rows[r - 1]) {
-            std::memcpy(out, row_at(dst, dstStep, r - 1), static_cast<std::size_t>(rowBytes));
+            // memmove: a caller's rows may overlap (a step shorter than a row).
+            std::memmove(out, row_at(dst, dstStep, r - 1), static_cast<std::size_t>(rowBytes));
             continue;
         }
         const auto* in = reinterpret_cast<const unsigned char*>(row_at(src, srcStep, t.rows[r]));

@@ -342,7 +342,7 @@ inline I64 Call::random_step(I64 rowBytes, int elem) {
     switch (rng_() % 12) {
         case 0: return 0;
         case 1: return -rowBytes - elem * I64(rng_() % 3);
-        case 2: return std::max<I64>(1, rowBytes - elem);
+        case 2: return std::max<I64>(elem, rowBytes - elem);  // rows overlapping
         // A step that is not a multiple of the element size: no result is
         // defined for it and its rows are misaligned for their type, so it
         // is only tried where asked for (never under the sanitizers, whose
