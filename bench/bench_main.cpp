@@ -43,22 +43,25 @@ public:
             const std::string name = r.benchmark_name();
             const auto slash = name.find('/');
             const std::string op = name.substr(0, slash), who = name.substr(slash + 1);
+            // Repetitions (--benchmark_repetitions, best interleaved with
+            // --benchmark_enable_random_interleaving) keep each side's fastest
+            // run, the one least disturbed by the rest of the machine.
+            auto keep = [](double& best, double t) { return best == 0 || t < best ? (best = t, true) : false; };
             const double us = r.GetAdjustedRealTime();  // in the benchmark's unit, microseconds
             auto bps = r.counters.find("bytes_per_second");
             const double bytesPerSec = bps != r.counters.end() ? double(bps->second) : 0.0;
             if (op == "memcpy") {
-                limitBytesPerSec_ = bytesPerSec;
+                if (bytesPerSec > limitBytesPerSec_) limitBytesPerSec_ = bytesPerSec;
                 continue;
             }
             if (!rows_.count(op)) order_.push_back(op);
             Row& row = rows_[op];
             if (who.rfind("rvl", 0) == 0) {
-                row.rvlUs = us;
-                row.rvlBytesPerSec = bytesPerSec;
+                if (keep(row.rvlUs, us)) row.rvlBytesPerSec = bytesPerSec;
             } else if (who.rfind("base", 0) == 0) {
-                row.baseUs = us;
+                keep(row.baseUs, us);
             } else {
-                row.cvUs = us;
+                keep(row.cvUs, us);
             }
         }
     }

@@ -58,10 +58,11 @@ RVL_BENCH(Add_8u_C1RSfs_f1);
 #ifdef RVL_BENCH_WITH_OPENCV
 template <class T, int Type, class Op>
 void run_opencv(benchmark::State& state, Op op) {
-    Frame<T> fa(CV_MAT_CN(Type), 1), fb(CV_MAT_CN(Type), 2);
+    // The same buffers as the library's run, so both meet the same alignment.
+    Frame<T> fa(CV_MAT_CN(Type), 1), fb(CV_MAT_CN(Type), 2), fd(CV_MAT_CN(Type), 3);
     if constexpr (std::is_integral_v<T>)
         for (auto& v : fa.data) v = T(v | 1);
-    cv::Mat a(kHeight, kWidth, Type, fa.ptr()), b(kHeight, kWidth, Type, fb.ptr()), d(kHeight, kWidth, Type);
+    cv::Mat a(kHeight, kWidth, Type, fa.ptr()), b(kHeight, kWidth, Type, fb.ptr()), d(kHeight, kWidth, Type, fd.ptr());
     for (auto _ : state) {
         op(a, b, d);
         benchmark::ClobberMemory();

@@ -42,18 +42,19 @@ struct Pattern {
 template <RvlChannels L, Store St, bool APattern, class Op, class A, class B, class D>
 inline RvlResult binary_row(const Op& op, const A* a, const B* b, D* d, std::int64_t n) {
     constexpr int C = stored_channels<L>;
-    int flags = 0;
+    std::uint64_t flags = 0;
     auto part = [&](std::int64_t x, std::int64_t m, D* out) {
         flags |= block_row2<St>(APattern ? a : a + x, b + x, out, std::size_t(m), op);
     };
     if constexpr (L == rvlChannelsAC4) {
-        alignas(16) D scratch[4 * kAc4BlockPixels];
+        alignas(64) D scratch[4 * kAc4BlockPixels];
         for (std::int64_t x = 0; x < n; x += 4 * kAc4BlockPixels) {
             const std::int64_t m = std::min<std::int64_t>(4 * kAc4BlockPixels, n - x);
-            const int before = flags;
+            const std::uint64_t before = flags;
             part(x, m, scratch);
-            // The scratch block is aligned, so block lane e is element e mod 16.
-            flags = before | (flags & 0x7777);
+            // The scratch block is aligned to every block width, so block
+            // lane e is element e mod the block size, a multiple of 4.
+            flags = before | (flags & 0x7777777777777777u);
             copy_three_of_four(scratch, d + x, std::size_t(m / 4));
         }
     } else if constexpr (APattern) {

@@ -1,4 +1,4 @@
-// Pixel arithmetic, sixteen elements at a time: two operands a (the first
+// Pixel arithmetic, a block at a time: two operands a (the first
 // source, the right-hand operand) and b, giving a + b, b - a, a * b, b / a.
 //
 // Integer results follow the scale-factor rule: the exact intermediate s is
@@ -14,8 +14,6 @@
 // precision, b * 2^-f / a correctly rounded and then rounded to an integer:
 // exact for every operand pair of these types.
 #pragma once
-
-#include <smmintrin.h>
 
 #include <cmath>
 #include <cstdint>
@@ -43,36 +41,42 @@ inline Shift shift_of(int scaleFactor) {
 // ---- Two-operand row loop ---------------------------------------------------
 //
 // Like block_row, for two operands: op.block(a, b, dst) handles Op::kBlock
-// (16) elements and returns a mask with bit e set when element e of the
-// block met a zero divisor; the masks of a row are or-ed together. Lead and tail go through the same block
-// on padded copies; the padding of the first operand is 1, so that it never
-// looks like a zero divisor.
+// elements and returns a mask with bit e set when element e of the block met
+// a zero divisor; the masks of a row are or-ed together. Lead and tail go
+// through the same block on padded copies; the padding of the first operand
+// is 1, so that it never looks like a zero divisor. Rows whose output overlaps
+// neither operand run lead and tail as overlapping whole blocks instead, as
+// block_row does.
 template <class A, class B, class D, class Op>
-inline int partial_block2(const Op& op, const A* a, const B* b, D* dst, std::size_t n) {
+inline std::uint64_t partial_block2(const Op& op, const A* a, const B* b, D* dst, std::size_t n) {
     A inA[Op::kBlock];
     B inB[Op::kBlock] = {};
     D out[Op::kBlock];
     for (auto& x : inA) x = A(1);
     std::memcpy(inA, a, n * sizeof(A));
     std::memcpy(inB, b, n * sizeof(B));
-    const int flag = op.template block<Store::Cached>(inA, inB, out);
+    const std::uint64_t flag = op.template block<Store::Cached>(inA, inB, out);
     std::memcpy(dst, out, n * sizeof(D));
     return flag;
 }
 
 template <Store St, class A, class B, class D, class Op>
-inline int block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& op) {
-    constexpr std::size_t K = Op::kBlock;
-    int flags = 0;
-    std::size_t i = std::min(simd::lead_to_alignment(dst), n);
-    if (i > 0) flags |= partial_block2(op, a, b, dst, i);
-    if (St == Store::NonTemporal && reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0) {
+[[gnu::flatten]] inline std::uint64_t block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& op) {
+    constexpr std::size_t K = Op::kBlock, Al = kAlignOf<Op>;
+    static_assert(K <= 64, "one flag bit per block element");
+    std::uint64_t flags = 0;
+    const bool overlapBlocks = n >= K && apart(a, dst, n) && apart(b, dst, n);
+    std::size_t i = std::min(lead_to<Al>(dst), n);
+    if (i > 0) flags |= overlapBlocks ? op.template block<Store::Cached>(a, b, dst) : partial_block2(op, a, b, dst, i);
+    if (St == Store::NonTemporal && reinterpret_cast<std::uintptr_t>(dst + i) % Al == 0) {
         for (; i + K <= n; i += K) flags |= op.template block<Store::NonTemporal>(a + i, b + i, dst + i);
         _mm_sfence();
     } else {
         for (; i + K <= n; i += K) flags |= op.template block<Store::Cached>(a + i, b + i, dst + i);
     }
-    if (i < n) flags |= partial_block2(op, a + i, b + i, dst + i, n - i);
+    if (i < n)
+        flags |= overlapBlocks ? op.template block<Store::Cached>(a + n - K, b + n - K, dst + n - K)
+                               : partial_block2(op, a + i, b + i, dst + i, n - i);
     return flags;
 }
 
@@ -80,76 +84,76 @@ inline int block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& o
 
 template <class D, Shift Sh>
 struct SfsRule {
-    __m128i count, mask, half, hiK, loK;
+    int right = 0, left = 0;
+    std::int32_t mask = 0, half = 0, hiK = 0, loK = 0;
     explicit SfsRule(int f) {
         // Right shifts reach 30 at most (16u products with larger f do not use
         // the rule; they go through double precision).
-        const int right = Sh == Shift::Right ? (f > 30 ? 30 : f) : 0;
-        const int left = Sh == Shift::Left ? (-f > 31 ? 31 : -f) : 0;
-        count = _mm_cvtsi32_si128(Sh == Shift::Right ? right : left);
-        mask = _mm_set1_epi32(right ? static_cast<int>((1u << right) - 1) : 0);
-        half = _mm_set1_epi32(right ? 1 << (right - 1) : 0);
+        right = Sh == Shift::Right ? (f > 30 ? 30 : f) : 0;
+        left = Sh == Shift::Left ? (-f > 31 ? 31 : -f) : 0;
+        mask = right ? static_cast<std::int32_t>((1u << right) - 1) : 0;
+        half = right ? 1 << (right - 1) : 0;
         const std::int64_t hi = std::numeric_limits<D>::max(), lo = std::numeric_limits<D>::lowest();
-        hiK = _mm_set1_epi32(static_cast<int>(hi >> left));
-        loK = _mm_set1_epi32(static_cast<int>(lo < 0 ? -((-lo) >> left) : 0));
+        hiK = static_cast<std::int32_t>(hi >> left);
+        loK = static_cast<std::int32_t>(lo < 0 ? -((-lo) >> left) : 0);
     }
-    __m128i operator()(__m128i s) const {
+    vec::i32 operator()(vec::i32 s) const {
         if constexpr (Sh == Shift::None) {
             return s;
         } else if constexpr (Sh == Shift::Zero) {
-            return _mm_setzero_si128();
+            return vec::i32{};
         } else if constexpr (Sh == Shift::Right) {
-            const __m128i q = _mm_sra_epi32(s, count);
-            const __m128i r = _mm_and_si128(s, mask);
-            const __m128i up = _mm_cmpgt_epi32(_mm_add_epi32(r, _mm_and_si128(q, _mm_set1_epi32(1))), half);
-            return _mm_sub_epi32(q, up);
+            const vec::i32 q = s >> right;
+            return q - (((s & mask) + (q & 1)) > half);  // a true comparison is -1
         } else {
-            const __m128i hi = _mm_set1_epi32(static_cast<int>(std::numeric_limits<D>::max()));
-            const __m128i lo = _mm_set1_epi32(static_cast<int>(std::numeric_limits<D>::lowest()));
-            __m128i v = _mm_sll_epi32(s, count);
-            v = _mm_blendv_epi8(v, hi, _mm_cmpgt_epi32(s, hiK));
-            return _mm_blendv_epi8(v, lo, _mm_cmpgt_epi32(loK, s));
+            const vec::i32 v = vec::as<vec::i32>(vec::as<vec::u32>(s) << left);
+            const vec::i32 top = vec::splat<vec::i32>(std::numeric_limits<D>::max());
+            const vec::i32 bottom = vec::splat<vec::i32>(std::numeric_limits<D>::lowest());
+            return s > hiK ? top : loK > s ? bottom : v;
         }
     }
 };
 
 // 16u products as exact doubles: the rule's rounding and saturation there.
 template <Shift Sh>
-inline __m128i scale_u32_products(__m128i p, double factor) {
+inline vec::i32 scale_u32_products(vec::i32 p, double factor) {
     if constexpr (Sh == Shift::None) {
-        return _mm_min_epu32(p, _mm_set1_epi32(65535));
+        return vec::as<vec::u32>(p) < 65535u ? p : vec::splat<vec::i32>(65535);
     } else {
-        const __m128i flip = _mm_xor_si128(p, _mm_set1_epi32(INT32_MIN));
-        const __m128d offset = _mm_set1_pd(2147483648.0), k = _mm_set1_pd(factor), top = _mm_set1_pd(65535.0);
-        const __m128d lo = _mm_add_pd(_mm_cvtepi32_pd(flip), offset);
-        const __m128d hi = _mm_add_pd(_mm_cvtepi32_pd(_mm_srli_si128(flip, 8)), offset);
-        const __m128d rl = _mm_min_pd(top, round_by<Round::NearestEven>(_mm_mul_pd(lo, k)));
-        const __m128d rh = _mm_min_pd(top, round_by<Round::NearestEven>(_mm_mul_pd(hi, k)));
-        return _mm_unpacklo_epi64(_mm_cvttpd_epi32(rl), _mm_cvttpd_epi32(rh));
+        const vec::i32 flip = p ^ INT32_MIN;
+        auto scaled = [&](vec::f64 x) {
+            const vec::f64 r = round_by<Round::NearestEven>((x + 2147483648.0) * factor);
+            return r < 65535.0 ? r : vec::splat<vec::f64>(65535.0);
+        };
+        return vec::i32_of<true>(scaled(vec::f64_lo(flip)), scaled(vec::f64_hi(flip)));
     }
 }
 
 // ---- Add, Sub, Mul on integers -----------------------------------------------
 
+// Lane-wise product of 32-bit lanes, modulo 2^32.
+inline vec::i32 mul_lo(vec::i32 a, vec::i32 b) { return vec::as<vec::i32>(vec::as<vec::u32>(a) * vec::as<vec::u32>(b)); }
+
 template <Ar K, class T, Shift Sh>
 struct SfsArithOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     SfsRule<T, Sh> rule;
     double factor;  // 2^-f, for 16u products
     explicit SfsArithOp(int f) : rule(f), factor(std::ldexp(1.0, f < -200 ? 200 : f > 200 ? -200 : -f)) {}
 
     template <Store St>
-    int block(const T* a, const T* b, T* d) const {
+    std::uint64_t block(const T* a, const T* b, T* d) const {
         if constexpr (Sh == Shift::None) {
             block_saturating<St>(a, b, d);
         } else {
-            const I32x16 A = load_i32(a), B = load_i32(b);
-            I32x16 S;
+            const I32Quad A = load_i32(a), B = load_i32(b);
+            I32Quad S;
             for (int k = 0; k < 4; ++k) {
-                if constexpr (K == Ar::Add) S.v[k] = rule(_mm_add_epi32(A.v[k], B.v[k]));
-                else if constexpr (K == Ar::Sub) S.v[k] = rule(_mm_sub_epi32(B.v[k], A.v[k]));
-                else if constexpr (std::is_same_v<T, Rvl16u>) S.v[k] = scale_u32_products<Sh>(_mm_mullo_epi32(A.v[k], B.v[k]), factor);
-                else S.v[k] = rule(_mm_mullo_epi32(A.v[k], B.v[k]));
+                if constexpr (K == Ar::Add) S.v[k] = rule(A.v[k] + B.v[k]);
+                else if constexpr (K == Ar::Sub) S.v[k] = rule(B.v[k] - A.v[k]);
+                else if constexpr (std::is_same_v<T, Rvl16u>) S.v[k] = scale_u32_products<Sh>(mul_lo(A.v[k], B.v[k]), factor);
+                else S.v[k] = rule(mul_lo(A.v[k], B.v[k]));
             }
             store_sat<St>(d, S);
         }
@@ -158,36 +162,35 @@ struct SfsArithOp {
 
 private:
     // f = 0: the saturating instructions give the rule's result directly;
-    // 16-bit products are assembled from their low and high halves.
+    // 16-bit products are assembled from their low and high halves. (The
+    // unpacking and packing below both work per 128-bit lane, so together
+    // they keep the element order in every width.)
     template <Store St>
     void block_saturating(const T* a, const T* b, T* d) const {
-        constexpr std::size_t L = simd::lanes<T>;
-        for (std::size_t o = 0; o < 16; o += L) {
-            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + o));
-            const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + o));
-            __m128i r;
-            if constexpr (std::is_same_v<T, Rvl8u>) {
-                if constexpr (K == Ar::Add) r = _mm_adds_epu8(x, y);
-                else if constexpr (K == Ar::Sub) r = _mm_subs_epu8(y, x);
-                else {
-                    const __m128i z = _mm_setzero_si128(), cap = _mm_set1_epi16(255);
-                    const __m128i lo = _mm_min_epu16(_mm_mullo_epi16(_mm_unpacklo_epi8(x, z), _mm_unpacklo_epi8(y, z)), cap);
-                    const __m128i hi = _mm_min_epu16(_mm_mullo_epi16(_mm_unpackhi_epi8(x, z), _mm_unpackhi_epi8(y, z)), cap);
-                    r = _mm_packus_epi16(lo, hi);
-                }
-            } else if constexpr (K == Ar::Mul && std::is_same_v<T, Rvl16u>) {
-                // Any high half makes the product exceed 65535.
-                const __m128i over = _mm_cmpeq_epi16(_mm_mulhi_epu16(x, y), _mm_setzero_si128());
-                r = _mm_or_si128(_mm_mullo_epi16(x, y), _mm_xor_si128(over, _mm_set1_epi32(-1)));
-            } else if constexpr (K == Ar::Mul) {
-                const __m128i lo = _mm_mullo_epi16(x, y), hi = _mm_mulhi_epi16(x, y);
-                r = _mm_packs_epi32(_mm_unpacklo_epi16(lo, hi), _mm_unpackhi_epi16(lo, hi));
+        using V = std::conditional_t<std::is_same_v<T, Rvl8u>, vec::u8, std::conditional_t<std::is_same_v<T, Rvl16u>, vec::u16, vec::i16>>;
+        for (std::size_t o = 0; o < kBlock; o += vec::lanes<T>) {
+            const V x = vec::as<V>(vec::loadu(a + o)), y = vec::as<V>(vec::loadu(b + o));
+            V r;
+            if constexpr (K == Ar::Add) {
+                r = vec::adds(x, y);
+            } else if constexpr (K == Ar::Sub) {
+                r = vec::subs(y, x);
+            } else if constexpr (std::is_same_v<T, Rvl8u>) {
+                const vec::I z = vec::zero(), xi = vec::as<vec::I>(x), yi = vec::as<vec::I>(y);
+                auto product = [](vec::I p, vec::I q) {
+                    const vec::u16 m = vec::as<vec::u16>(p) * vec::as<vec::u16>(q);
+                    return vec::as<vec::I>(m < 255 ? m : vec::splat<vec::u16>(255));
+                };
+                r = vec::as<V>(RVL_MM(packus_epi16)(product(RVL_MM(unpacklo_epi8)(xi, z), RVL_MM(unpacklo_epi8)(yi, z)),
+                                                    product(RVL_MM(unpackhi_epi8)(xi, z), RVL_MM(unpackhi_epi8)(yi, z))));
             } else if constexpr (std::is_same_v<T, Rvl16u>) {
-                r = K == Ar::Add ? _mm_adds_epu16(x, y) : _mm_subs_epu16(y, x);
+                // Any high half makes the product exceed 65535.
+                r = (x * y) | vec::as<V>(vec::mulhi(x, y) != 0);
             } else {
-                r = K == Ar::Add ? _mm_adds_epi16(x, y) : _mm_subs_epi16(y, x);
+                const vec::I lo = vec::as<vec::I>(x * y), hi = vec::as<vec::I>(vec::mulhi(x, y));
+                r = vec::as<V>(RVL_MM(packs_epi32)(RVL_MM(unpacklo_epi16)(lo, hi), RVL_MM(unpackhi_epi16)(lo, hi)));
             }
-            put<St>(d + o, r);
+            put_vec<St>(d + o, r);
         }
     }
 };
@@ -196,13 +199,14 @@ private:
 
 template <Ar K>
 struct FloatArithOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
-    int block(const Rvl32f* a, const Rvl32f* b, Rvl32f* d) const {
-        for (int k = 0; k < 16; k += 4) {
-            const __m128 x = _mm_loadu_ps(a + k), y = _mm_loadu_ps(b + k);
-            put<St>(d + k, K == Ar::Add ? _mm_add_ps(x, y) : K == Ar::Sub ? _mm_sub_ps(y, x) : _mm_mul_ps(x, y));
-        }
+    std::uint64_t block(const Rvl32f* a, const Rvl32f* b, Rvl32f* d) const {
+        const F32Quad x = load_f32(a), y = load_f32(b);
+        F32Quad r;
+        for (int k = 0; k < 4; ++k) r.v[k] = K == Ar::Add ? x.v[k] + y.v[k] : K == Ar::Sub ? y.v[k] - x.v[k] : x.v[k] * y.v[k];
+        store_f32<St>(d, r);
         return 0;
     }
 };
@@ -210,26 +214,27 @@ struct FloatArithOp {
 // b / a; a zero divisor gives an infinity with the dividend's sign, or the
 // NaN 0x7FBFFFFF when the dividend is 0 or NaN, and raises the flag.
 struct FloatDivOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
-    int block(const Rvl32f* a, const Rvl32f* b, Rvl32f* d) const {
-        int zeros = 0;
-        const __m128 zero = _mm_setzero_ps(), signBit = _mm_set1_ps(-0.0f);
-        const __m128 inf = _mm_castsi128_ps(_mm_set1_epi32(0x7F800000));
-        const __m128 nan = _mm_castsi128_ps(_mm_set1_epi32(0x7FBFFFFF));
-        for (int k = 0; k < 16; k += 4) {
-            const __m128 x = _mm_loadu_ps(a + k), y = _mm_loadu_ps(b + k);
-            const __m128 isZero = _mm_cmpeq_ps(x, zero);
-            const int m = _mm_movemask_ps(isZero);
-            __m128 q = _mm_div_ps(y, x);
-            if (m) {
-                zeros |= m << k;
-                const __m128 signedInf = _mm_or_ps(inf, _mm_and_ps(y, signBit));
-                const __m128 dividendNonZero = _mm_and_ps(_mm_cmpneq_ps(y, zero), _mm_cmpord_ps(y, y));
-                q = _mm_blendv_ps(q, _mm_blendv_ps(nan, signedInf, dividendNonZero), isZero);
+    std::uint64_t block(const Rvl32f* a, const Rvl32f* b, Rvl32f* d) const {
+        constexpr std::size_t L = vec::lanes<float>;
+        const F32Quad x = load_f32(a), y = load_f32(b);
+        F32Quad q;
+        std::uint64_t zeros = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const vec::i32 isZero = x.v[k] == 0.0f;
+            q.v[k] = y.v[k] / x.v[k];
+            if (const std::uint64_t m = vec::lane_bits(isZero)) {
+                zeros |= m << (k * L);
+                const vec::i32 yBits = vec::as<vec::i32>(y.v[k]);
+                const vec::i32 signedInf = (yBits & INT32_MIN) | 0x7F800000;
+                const vec::i32 dividendNonZero = (y.v[k] != 0.0f) & (y.v[k] == y.v[k]);
+                const vec::i32 special = dividendNonZero ? signedInf : vec::splat<vec::i32>(0x7FBFFFFF);
+                q.v[k] = isZero ? vec::as<vec::f32>(special) : q.v[k];
             }
-            put<St>(d + k, q);
         }
+        store_f32<St>(d, q);
         return zeros;
     }
 };
@@ -248,7 +253,8 @@ inline bool division_in_single(int f) {
 
 template <class T, Round M, bool Single>
 struct IntDivOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     double factor;  // 2^-f; beyond 2^+-200 (single: 2^-40 and 2^16) every result is already decided
     explicit IntDivOp(int f) {
         if (Single) f = f > 40 ? 40 : f < -16 ? -16 : f;
@@ -256,37 +262,35 @@ struct IntDivOp {
     }
 
     template <Store St>
-    int block(const T* a, const T* b, T* d) const {
-        const I32x16 A = load_i32(a), B = load_i32(b);
-        const __m128i zero = _mm_setzero_si128();
-        const __m128i top = _mm_set1_epi32(static_cast<int>(std::numeric_limits<T>::max()));
-        const __m128i bottom = _mm_set1_epi32(static_cast<int>(std::numeric_limits<T>::lowest()));
-        I32x16 R;
-        int zeros = 0;
-        for (int j = 0; j < 4; ++j) {
-            __m128i r;
+    std::uint64_t block(const T* a, const T* b, T* d) const {
+        constexpr std::size_t L = vec::lanes<std::int32_t>;
+        const I32Quad A = load_i32(a), B = load_i32(b);
+        const std::int32_t top = std::numeric_limits<T>::max(), bottom = std::numeric_limits<T>::lowest();
+        I32Quad R;
+        std::uint64_t zeros = 0;
+        for (std::size_t j = 0; j < 4; ++j) {
+            vec::i32 r;
             if constexpr (Single) {
-                const __m128 q = _mm_div_ps(_mm_mul_ps(_mm_cvtepi32_ps(B.v[j]), _mm_set1_ps(static_cast<float>(factor))),
-                                            _mm_cvtepi32_ps(A.v[j]));
-                const __m128 lo = _mm_set1_ps(static_cast<float>(lowest_of<T>)), hi = _mm_set1_ps(static_cast<float>(highest_of<T>));
-                r = _mm_cvttps_epi32(_mm_min_ps(hi, _mm_max_ps(lo, round_by<M>(q))));
+                const vec::f32 lo = vec::splat<vec::f32>(lowest_of<T>), hi = vec::splat<vec::f32>(highest_of<T>);
+                const vec::f32 q = round_by<M>(__builtin_convertvector(B.v[j], vec::f32) * static_cast<float>(factor) /
+                                               __builtin_convertvector(A.v[j], vec::f32));
+                const vec::f32 up = lo > q ? lo : q;
+                r = vec::trunc_i32(hi < up ? hi : up);
             } else {
-                const __m128d k = _mm_set1_pd(factor), lo = _mm_set1_pd(lowest_of<T>), hi = _mm_set1_pd(highest_of<T>);
-                __m128i half[2];
-                for (int h = 0; h < 2; ++h) {
-                    const __m128i x = h ? _mm_srli_si128(A.v[j], 8) : A.v[j];
-                    const __m128i y = h ? _mm_srli_si128(B.v[j], 8) : B.v[j];
-                    const __m128d q = _mm_div_pd(_mm_mul_pd(_mm_cvtepi32_pd(y), k), _mm_cvtepi32_pd(x));
-                    half[h] = _mm_cvttpd_epi32(_mm_min_pd(hi, _mm_max_pd(lo, round_by<M>(q))));
-                }
-                r = _mm_unpacklo_epi64(half[0], half[1]);
+                const vec::f64 lo = vec::splat<vec::f64>(lowest_of<T>), hi = vec::splat<vec::f64>(highest_of<T>);
+                auto quotient = [&](vec::f64 y, vec::f64 x) {
+                    const vec::f64 q = round_by<M>(y * factor / x);
+                    const vec::f64 up = lo > q ? lo : q;
+                    return hi < up ? hi : up;
+                };
+                r = vec::i32_of<true>(quotient(vec::f64_lo(B.v[j]), vec::f64_lo(A.v[j])),
+                                      quotient(vec::f64_hi(B.v[j]), vec::f64_hi(A.v[j])));
             }
-            const __m128i isZero = _mm_cmpeq_epi32(A.v[j], zero);
-            if (const int m = _mm_movemask_ps(_mm_castsi128_ps(isZero))) {
-                zeros |= m << (4 * j);
-                const __m128i byDividend = _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(B.v[j], zero), top),
-                                                        _mm_and_si128(_mm_cmpgt_epi32(zero, B.v[j]), bottom));
-                r = _mm_blendv_epi8(r, byDividend, isZero);
+            const vec::i32 isZero = A.v[j] == 0;
+            if (const std::uint64_t m = vec::lane_bits(isZero)) {
+                zeros |= m << (j * L);
+                const vec::i32 byDividend = ((B.v[j] > 0) & top) | ((B.v[j] < 0) & bottom);
+                r = isZero ? byDividend : r;
             }
             R.v[j] = r;
         }
@@ -301,15 +305,16 @@ struct IntDivOp {
 // (p + 1 + (p >> 16)) >> 16 with unsigned 32-bit arithmetic.
 template <class T>
 struct MulScaleOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
-    int block(const T* a, const T* b, T* d) const {
+    std::uint64_t block(const T* a, const T* b, T* d) const {
         constexpr int s = sizeof(T) == 1 ? 8 : 16;
-        const I32x16 A = load_i32(a), B = load_i32(b);
-        I32x16 R;
+        const I32Quad A = load_i32(a), B = load_i32(b);
+        I32Quad R;
         for (int k = 0; k < 4; ++k) {
-            const __m128i p = _mm_mullo_epi32(A.v[k], B.v[k]);
-            R.v[k] = _mm_srli_epi32(_mm_add_epi32(_mm_add_epi32(p, _mm_set1_epi32(1)), _mm_srli_epi32(p, s)), s);
+            const vec::u32 p = vec::as<vec::u32>(mul_lo(A.v[k], B.v[k]));
+            R.v[k] = vec::as<vec::i32>((p + 1 + (p >> s)) >> s);
         }
         store_sat<St>(d, R);
         return 0;
@@ -323,37 +328,30 @@ struct MulScaleOp {
 // control to nearest for the narrowing to single precision.
 template <class T, Round M>
 struct MulC64fOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
-    int block(const Rvl64f* v, const T* x, T* d) const {
-        F32x16 p;
-        I32x16 ints{};
-        if constexpr (!std::is_same_v<T, Rvl32f>) ints = load_i32(x);
-        for (int k = 0; k < 4; ++k) {
-            __m128d lo, hi;
-            if constexpr (std::is_same_v<T, Rvl32f>) {
-                const __m128 f = _mm_loadu_ps(x + 4 * k);
-                lo = _mm_cvtps_pd(f), hi = _mm_cvtps_pd(_mm_movehl_ps(f, f));
-            } else {
-                lo = _mm_cvtepi32_pd(ints.v[k]), hi = _mm_cvtepi32_pd(_mm_srli_si128(ints.v[k], 8));
-            }
-            lo = _mm_mul_pd(lo, _mm_loadu_pd(v + 4 * k));
-            hi = _mm_mul_pd(hi, _mm_loadu_pd(v + 4 * k + 2));
-            p.v[k] = _mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi));
-        }
+    std::uint64_t block(const Rvl64f* v, const T* x, T* d) const {
+        constexpr std::size_t L = vec::lanes<double>;
+        F32Quad p;
         if constexpr (std::is_same_v<T, Rvl32f>) {
+            const F32Quad f = load_f32(x);
+            for (std::size_t k = 0; k < 4; ++k)
+                p.v[k] = vec::f32_of(vec::f64_lo(f.v[k]) * vec::loadu(v + 2 * k * L),
+                                     vec::f64_hi(f.v[k]) * vec::loadu(v + (2 * k + 1) * L));
             store_f32<St>(d, p);
         } else {
-            const __m128 lo = _mm_set1_ps(static_cast<float>(lowest_of<T>));
-            const __m128 hi = _mm_set1_ps(static_cast<float>(highest_of<T>));
-            store_sat<St>(d, to_i32_truncated(each(p, [&](__m128 f) { return round_by<M>(_mm_min_ps(hi, _mm_max_ps(lo, f))); })));
+            const I32Quad ints = load_i32(x);
+            for (std::size_t k = 0; k < 4; ++k)
+                p.v[k] = vec::f32_of(vec::f64_lo(ints.v[k]) * vec::loadu(v + 2 * k * L),
+                                     vec::f64_hi(ints.v[k]) * vec::loadu(v + (2 * k + 1) * L));
+            const vec::f32 lo = vec::splat<vec::f32>(lowest_of<T>), hi = vec::splat<vec::f32>(highest_of<T>);
+            store_sat<St>(d, trunc_i32(each(p, [&](vec::f32 f) {
+                const vec::f32 up = lo > f ? lo : f;
+                return round_by<M>(hi < up ? hi : up);
+            })));
         }
         return 0;
-    }
-
-private:
-    static I32x16 to_i32_truncated(const F32x16& x) {
-        return {{_mm_cvttps_epi32(x.v[0]), _mm_cvttps_epi32(x.v[1]), _mm_cvttps_epi32(x.v[2]), _mm_cvttps_epi32(x.v[3])}};
     }
 };
 

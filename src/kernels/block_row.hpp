@@ -49,12 +49,28 @@ inline std::size_t lead_to(const T* p) {
     return ((A - addr % A) % A) / sizeof(T);
 }
 
+// The n elements at s and the n elements at d share no byte.
+template <class S, class D>
+inline bool apart(const S* s, const D* d, std::size_t n) {
+    const auto sb = reinterpret_cast<std::uintptr_t>(s), db = reinterpret_cast<std::uintptr_t>(d);
+    return sb + n * sizeof(S) <= db || db + n * sizeof(D) <= sb;
+}
+
+// Rows of at least one block whose output does not overlap its input run the
+// lead and the tail as whole blocks overlapping the aligned ones: the
+// elements they share are computed twice to the same values, and no element
+// goes through a padded copy. Other rows (in-place ones among them) take the
+// padded copies.
 template <Store St = Store::Cached, class S, class D, class Op>
-inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
+[[gnu::flatten]] inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
     constexpr std::size_t B = Op::kBlock, A = kAlignOf<Op>;
     static_assert(A / sizeof(D) <= B, "the lead before the first aligned block fits one block");
+    const bool overlapBlocks = n >= B && apart(src, dst, n);
     std::size_t i = std::min(lead_to<A>(dst), n);
-    if (i > 0) partial_block(op, src, dst, i);
+    if (i > 0) {
+        if (overlapBlocks) op.template block<Store::Cached>(src, dst);
+        else partial_block(op, src, dst, i);
+    }
     const bool aligned = reinterpret_cast<std::uintptr_t>(dst + i) % A == 0;
     if (St == Store::NonTemporal && aligned) {
         for (; i + B <= n; i += B) op.template block<Store::NonTemporal>(src + i, dst + i);
@@ -62,7 +78,10 @@ inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
     } else {
         for (; i + B <= n; i += B) op.template block<Store::Cached>(src + i, dst + i);
     }
-    if (i < n) partial_block(op, src + i, dst + i, n - i);
+    if (i < n) {
+        if (overlapBlocks) op.template block<Store::Cached>(src + n - B, dst + n - B);
+        else partial_block(op, src + i, dst + i, n - i);
+    }
 }
 
 // A block operation as a callable kernel(src, dst, n) for the image walkers.

@@ -2,8 +2,6 @@
 // and as exact per-element functions for the scale-factor forms.
 #pragma once
 
-#include <smmintrin.h>
-
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -56,26 +54,29 @@ inline D saturate_integral(double r) {
 // unsigned forms).
 template <class S, class D, bool ClampNegative = false>
 struct IntToIntOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, D* d) const {
+        constexpr std::size_t H = vec::lanes<std::uint16_t>;
         if constexpr (!ClampNegative && sizeof(S) == 1 && sizeof(D) == 2 && std::is_unsigned_v<S>) {
-            // 8u to 16u/16s: interleave with zero bytes.
-            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-            put<St>(d, _mm_unpacklo_epi8(x, _mm_setzero_si128()));
-            put<St>(d + 8, _mm_unpackhi_epi8(x, _mm_setzero_si128()));
+            // 8u to 16u/16s: zero extension.
+            for (std::size_t k = 0; k < kBlock; k += H) put_vec<St>(d + k, vec::load_u8_as_u16(s + k));
         } else if constexpr (!ClampNegative && sizeof(S) == 2 && std::is_same_v<D, Rvl8u>) {
             // 16s to 8u: one saturating pack; 16u first limited to 255.
-            __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-            __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 8));
-            if constexpr (std::is_unsigned_v<S>) {
-                a = _mm_min_epu16(a, _mm_set1_epi16(255));
-                b = _mm_min_epu16(b, _mm_set1_epi16(255));
+            for (std::size_t k = 0; k < kBlock; k += 2 * H) {
+                using V = std::conditional_t<std::is_unsigned_v<S>, vec::u16, vec::i16>;
+                V a = vec::as<V>(vec::loadu(s + k)), b = vec::as<V>(vec::loadu(s + k + H));
+                if constexpr (std::is_unsigned_v<S>) {
+                    const V top = vec::splat<V>(255);
+                    a = a < top ? a : top;
+                    b = b < top ? b : top;
+                }
+                put_vec<St>(d + k, vec::pack_sat_i16<true>(vec::as<vec::I>(a), vec::as<vec::I>(b)));
             }
-            put<St>(d, _mm_packus_epi16(a, b));
         } else {
-            I32x16 x = load_i32(s);
-            if constexpr (ClampNegative) x = each(x, [](__m128i v) { return _mm_max_epi32(v, _mm_setzero_si128()); });
+            I32Quad x = load_i32(s);
+            if constexpr (ClampNegative) x = each(x, [](vec::i32 v) { return v > 0 ? v : 0; });
             store_sat<St>(d, x);
         }
     }
@@ -86,31 +87,26 @@ struct IntToIntOp {
 // sets to nearest.
 template <class S>
 struct IntToFloatOp {
-    static constexpr std::size_t kBlock = 4 * vec::lanes<float>;
+    static constexpr std::size_t kBlock = kQuad;
     static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, Rvl32f* d) const {
-        constexpr std::size_t L = vec::lanes<float>;
-        for (std::size_t k = 0; k < 4; ++k)
-            vec::put<St == Store::NonTemporal>(d + k * L, vec::to_f32(vec::load_i32(s + k * L)));
+        store_f32<St>(d, to_f32(load_i32(s)));
     }
 };
 
 // 32u to 32f: each value becomes an exact double (its bits read as signed
 // plus 2^31), which is then rounded once to float (nearest, set by the caller).
 struct U32ToFloatOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const Rvl32u* s, Rvl32f* d) const {
-        const I32x16 x = load_i32(s);
-        const __m128i flip = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
-        const __m128d offset = _mm_set1_pd(2147483648.0);
-        F32x16 r;
+        const I32Quad x = load_i32(s);
+        F32Quad r;
         for (int k = 0; k < 4; ++k) {
-            const __m128i v = _mm_xor_si128(x.v[k], flip);
-            const __m128d lo = _mm_add_pd(_mm_cvtepi32_pd(v), offset);
-            const __m128d hi = _mm_add_pd(_mm_cvtepi32_pd(_mm_srli_si128(v, 8)), offset);
-            r.v[k] = _mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi));
+            const vec::i32 v = x.v[k] ^ INT32_MIN;
+            r.v[k] = vec::f32_of(vec::f64_lo(v) + 2147483648.0, vec::f64_hi(v) + 2147483648.0);
         }
         store_f32<St>(d, r);
     }
@@ -119,20 +115,21 @@ struct U32ToFloatOp {
 // Integer to 64f, exact.
 template <class S>
 struct IntToDoubleOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, Rvl64f* d) const {
-        const I32x16 x = load_i32(s);
-        for (int k = 0; k < 4; ++k) {
-            put<St>(d + 4 * k, _mm_cvtepi32_pd(x.v[k]));
-            put<St>(d + 4 * k + 2, _mm_cvtepi32_pd(_mm_srli_si128(x.v[k], 8)));
+        constexpr std::size_t L = vec::lanes<double>;
+        const I32Quad x = load_i32(s);
+        for (std::size_t k = 0; k < 4; ++k) {
+            put_vec<St>(d + 2 * k * L, vec::f64_lo(x.v[k]));
+            put_vec<St>(d + (2 * k + 1) * L, vec::f64_hi(x.v[k]));
         }
     }
 };
 
-// Keeps a float lane at most `limit`; a NaN lane stays NaN (minps returns its
-// second operand when either is NaN).
-inline __m128 min_keep_nan(__m128 limit, __m128 v) { return _mm_min_ps(limit, v); }
+// Keeps a float lane at most `limit`; a NaN lane stays NaN.
+inline vec::f32 min_keep_nan(vec::f32 limit, vec::f32 v) { return limit < v ? limit : v; }
 
 // 32f to an 8- or 16-bit integer type. The value is limited from above (so
 // that large values saturate instead of becoming 0x80000000), converted by
@@ -141,21 +138,19 @@ inline __m128 min_keep_nan(__m128 limit, __m128 v) { return _mm_min_ps(limit, v)
 // one half with the value's sign before the toward-zero conversion.
 template <class D, Round M>
 struct FloatToIntOp {
-    static constexpr std::size_t kBlock = 4 * vec::lanes<float>;
+    static constexpr std::size_t kBlock = kQuad;
     static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const Rvl32f* s, D* d) const {
-        constexpr std::size_t L = vec::lanes<float>;
-        vec::I x[4];
-        for (std::size_t k = 0; k < 4; ++k) {
-            vec::F v = vec::min(vec::set1(65536.0f), vec::loadu(s + k * L));  // NaN stays NaN
+        store_sat<St>(d, to_i32(each(load_f32(s), [](vec::f32 v) {
+            v = min_keep_nan(vec::splat<vec::f32>(65536.0f), v);
             if constexpr (M == Round::HalfAway) {
-                const vec::F sign = vec::bit_and(v, vec::set1(-0.0f));
-                v = vec::add(v, vec::bit_or(vec::set1(0.5f), sign));
+                // Half with the value's sign.
+                const vec::i32 sign = vec::as<vec::i32>(v) & INT32_MIN;
+                v += vec::as<vec::f32>(sign | vec::as<vec::i32>(vec::splat<vec::f32>(0.5f)));
             }
-            x[k] = vec::to_i32(v);
-        }
-        vec::store_sat4<St == Store::NonTemporal>(d, x);
+            return v;
+        })));
     }
 };
 

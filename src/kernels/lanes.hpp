@@ -1,13 +1,13 @@
-// Sixteen elements at a time, widened to 32-bit lanes.
+// Four registers of 32-bit lanes at a time.
 //
-// Most conversions of the library go through one shape: load 16 source
-// elements into four registers of 32-bit lanes (integers or floats), compute,
-// and store 16 destination elements with saturation. The loads and stores
+// Most conversions and the pixel arithmetic go through one shape: load kQuad
+// source elements (four registers of 32-bit lanes: 16 with SSE4.1, 32 with
+// AVX2, 64 with AVX-512) widened to integers or floats, compute lane-wise,
+// and store kQuad destination elements with saturation. The loads and stores
 // below are the only places that know the element types; an operation in
-// between sees four registers.
+// between sees four registers of `vec::i32` or `vec::f32` and computes each
+// lane by the same instructions in every width.
 #pragma once
-
-#include <smmintrin.h>
 
 #include <cstdint>
 #include <cstring>
@@ -15,15 +15,19 @@
 
 #include "kernels/map.hpp"
 #include "kernels/simd.hpp"
+#include "kernels/vec.hpp"
 #include "rvl.h"
 
 namespace rvl {
 
-struct I32x16 {
-    __m128i v[4];
+// Elements of one block of four registers of 32-bit lanes.
+inline constexpr std::size_t kQuad = 4 * vec::lanes<std::int32_t>;
+
+struct I32Quad {
+    vec::i32 v[4];
 };
-struct F32x16 {
-    __m128 v[4];
+struct F32Quad {
+    vec::f32 v[4];
 };
 
 // One 16-byte store, cached or streamed (p must then be 16-byte aligned).
@@ -35,6 +39,16 @@ inline void put(T* p, simd::reg_t<T> v) {
         simd::storeu(p, v);
 }
 
+// One store of a register of the variant's width, cached or streamed (p must
+// then be aligned to the width).
+template <Store S, class V>
+inline void put_vec(void* p, V v) {
+    if constexpr (std::is_same_v<vec::elem_t<V>, float>)
+        vec::put<S == Store::NonTemporal>(static_cast<float*>(p), vec::as<vec::F>(v));
+    else
+        vec::put<S == Store::NonTemporal>(p, vec::as<vec::I>(v));
+}
+
 // An unaligned scalar read of sizeof(U) bytes.
 template <class U, class T>
 inline U load_bits(const T* p) {
@@ -43,75 +57,62 @@ inline U load_bits(const T* p) {
     return v;
 }
 
-// ---- Loads: 16 elements into 32-bit integer lanes (sign- or zero-extended;
-// 32u keeps its bits).
+// ---- Loads: kQuad elements into 32-bit integer lanes (sign- or zero-extended;
+// 32u keeps its bits), or floats.
 template <class S>
-inline I32x16 load_i32(const S* p) {
-    I32x16 r;
-    if constexpr (sizeof(S) == 1) {
-        // Four bytes at a time straight into 32-bit lanes.
-        for (int k = 0; k < 4; ++k) {
-            const __m128i part = _mm_cvtsi32_si128(load_bits<std::int32_t>(p + 4 * k));
-            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi8_epi32(part) : _mm_cvtepu8_epi32(part);
-        }
-    } else if constexpr (sizeof(S) == 2) {
-        for (int k = 0; k < 4; ++k) {
-            const __m128i part = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 4 * k));
-            r.v[k] = std::is_signed_v<S> ? _mm_cvtepi16_epi32(part) : _mm_cvtepu16_epi32(part);
-        }
-    } else {
-        static_assert(sizeof(S) == 4 && std::is_integral_v<S>);
-        for (int k = 0; k < 4; ++k) r.v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * k));
-    }
+inline I32Quad load_i32(const S* p) {
+    constexpr std::size_t L = vec::lanes<std::int32_t>;
+    I32Quad r;
+    for (std::size_t k = 0; k < 4; ++k) r.v[k] = vec::as<vec::i32>(vec::load_i32(p + k * L));
     return r;
 }
 
-inline F32x16 load_f32(const Rvl32f* p) {
-    F32x16 r;
-    for (int k = 0; k < 4; ++k) r.v[k] = _mm_loadu_ps(p + 4 * k);
+inline F32Quad load_f32(const Rvl32f* p) {
+    constexpr std::size_t L = vec::lanes<float>;
+    F32Quad r;
+    for (std::size_t k = 0; k < 4; ++k) r.v[k] = vec::loadu(p + k * L);
     return r;
 }
 
-// ---- Stores: 16 elements from 32-bit integer lanes, saturated to D.
+// ---- Stores: kQuad elements from 32-bit integer lanes, saturated to D.
 template <Store S, class D>
-inline void store_sat(D* p, const I32x16& x) {
-    if constexpr (std::is_same_v<D, Rvl8u> || std::is_same_v<D, Rvl8s>) {
-        const __m128i lo = _mm_packs_epi32(x.v[0], x.v[1]);
-        const __m128i hi = _mm_packs_epi32(x.v[2], x.v[3]);
-        put<S>(p, std::is_same_v<D, Rvl8u> ? _mm_packus_epi16(lo, hi) : _mm_packs_epi16(lo, hi));
-    } else if constexpr (std::is_same_v<D, Rvl16u>) {
-        put<S>(p, _mm_packus_epi32(x.v[0], x.v[1]));
-        put<S>(p + 8, _mm_packus_epi32(x.v[2], x.v[3]));
-    } else if constexpr (std::is_same_v<D, Rvl16s>) {
-        put<S>(p, _mm_packs_epi32(x.v[0], x.v[1]));
-        put<S>(p + 8, _mm_packs_epi32(x.v[2], x.v[3]));
+inline void store_sat(D* p, const I32Quad& x) {
+    if constexpr (sizeof(D) <= 2) {
+        const vec::I r[4] = {vec::as<vec::I>(x.v[0]), vec::as<vec::I>(x.v[1]), vec::as<vec::I>(x.v[2]),
+                             vec::as<vec::I>(x.v[3])};
+        vec::store_sat4<S == Store::NonTemporal>(p, r);
     } else {
         static_assert(sizeof(D) == 4 && std::is_integral_v<D>);
-        for (int k = 0; k < 4; ++k) put<S>(p + 4 * k, x.v[k]);
+        for (std::size_t k = 0; k < 4; ++k) put_vec<S>(p + k * vec::lanes<std::int32_t>, x.v[k]);
     }
 }
 
 template <Store S>
-inline void store_f32(Rvl32f* p, const F32x16& x) {
-    for (int k = 0; k < 4; ++k) put<S>(p + 4 * k, x.v[k]);
+inline void store_f32(Rvl32f* p, const F32Quad& x) {
+    for (std::size_t k = 0; k < 4; ++k) put_vec<S>(p + k * vec::lanes<float>, x.v[k]);
 }
 
 // ---- Lane-wise helpers.
 template <class F>
-inline I32x16 each(const I32x16& x, F f) {
+inline I32Quad each(const I32Quad& x, F f) {
     return {{f(x.v[0]), f(x.v[1]), f(x.v[2]), f(x.v[3])}};
 }
 template <class F>
-inline F32x16 each(const F32x16& x, F f) {
+inline F32Quad each(const F32Quad& x, F f) {
     return {{f(x.v[0]), f(x.v[1]), f(x.v[2]), f(x.v[3])}};
 }
-inline F32x16 to_f32(const I32x16& x) {
-    return {{_mm_cvtepi32_ps(x.v[0]), _mm_cvtepi32_ps(x.v[1]), _mm_cvtepi32_ps(x.v[2]), _mm_cvtepi32_ps(x.v[3])}};
+inline F32Quad to_f32(const I32Quad& x) {
+    return {{__builtin_convertvector(x.v[0], vec::f32), __builtin_convertvector(x.v[1], vec::f32),
+             __builtin_convertvector(x.v[2], vec::f32), __builtin_convertvector(x.v[3], vec::f32)}};
 }
 // Float to int32 under the current rounding control; NaN and values out of
 // the int32 range give 0x80000000.
-inline I32x16 to_i32(const F32x16& x) {
-    return {{_mm_cvtps_epi32(x.v[0]), _mm_cvtps_epi32(x.v[1]), _mm_cvtps_epi32(x.v[2]), _mm_cvtps_epi32(x.v[3])}};
+inline I32Quad to_i32(const F32Quad& x) {
+    return {{vec::rint_i32(x.v[0]), vec::rint_i32(x.v[1]), vec::rint_i32(x.v[2]), vec::rint_i32(x.v[3])}};
+}
+// The same, truncating.
+inline I32Quad trunc_i32(const F32Quad& x) {
+    return {{vec::trunc_i32(x.v[0]), vec::trunc_i32(x.v[1]), vec::trunc_i32(x.v[2]), vec::trunc_i32(x.v[3])}};
 }
 
 }  // namespace rvl

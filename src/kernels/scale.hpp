@@ -1,8 +1,6 @@
-// Range scaling between types, sixteen elements at a time: the full range of
+// Range scaling between types, a block at a time: the full range of
 // one type mapped onto the full range of the other.
 #pragma once
-
-#include <smmintrin.h>
 
 #include "kernels/convert.hpp"
 #include "kernels/lanes.hpp"
@@ -14,33 +12,29 @@ namespace rvl {
 // product with its top bit flipped).
 template <class D>
 struct Scale8uOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const Rvl8u* s, D* d) const {
-        const I32x16 x = load_i32(s);
-        if constexpr (std::is_same_v<D, Rvl16u>) {
-            store_sat<St>(d, each(x, [](__m128i v) { return _mm_mullo_epi32(v, _mm_set1_epi32(257)); }));
-        } else if constexpr (std::is_same_v<D, Rvl16s>) {
-            store_sat<St>(d, each(x, [](__m128i v) {
-                return _mm_sub_epi32(_mm_mullo_epi32(v, _mm_set1_epi32(257)), _mm_set1_epi32(32768));
-            }));
-        } else {
-            store_sat<St>(d, each(x, [](__m128i v) {
-                return _mm_xor_si128(_mm_mullo_epi32(v, _mm_set1_epi32(16843009)),
-                                     _mm_set1_epi32(static_cast<int>(0x80000000u)));
-            }));
-        }
+        store_sat<St>(d, each(load_i32(s), [](vec::i32 v) {
+            if constexpr (std::is_same_v<D, Rvl16u>)
+                return v * 257;
+            else if constexpr (std::is_same_v<D, Rvl16s>)
+                return v * 257 - 32768;
+            else
+                return vec::as<vec::i32>((vec::as<vec::u32>(v) * 16843009u) ^ 0x80000000u);
+        }));
     }
 };
 
 // 8u to 32f: x * ((vMax - vMin) / 255) + vMin in single precision.
 struct Scale8u32fOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     float factor, vMin;
     template <Store St>
     void block(const Rvl8u* s, Rvl32f* d) const {
-        const __m128 k = _mm_set1_ps(factor), a = _mm_set1_ps(vMin);
-        store_f32<St>(d, each(to_f32(load_i32(s)), [&](__m128 v) { return _mm_add_ps(_mm_mul_ps(v, k), a); }));
+        store_f32<St>(d, each(to_f32(load_i32(s)), [&](vec::f32 v) { return v * factor + vMin; }));
     }
 };
 
@@ -49,14 +43,14 @@ struct Scale8u32fOp {
 // for 16-bit sources and ((y - (y >> 8)) >> 24) + 128 for 32s.
 template <class S>
 struct ScaleTo8uFastOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, Rvl8u* d) const {
-        store_sat<St>(d, each(load_i32(s), [](__m128i y) {
-            if constexpr (std::is_same_v<S, Rvl16u>) y = _mm_sub_epi32(y, _mm_set1_epi32(32768));
+        store_sat<St>(d, each(load_i32(s), [](vec::i32 y) {
+            if constexpr (std::is_same_v<S, Rvl16u>) y -= 32768;
             constexpr int shift = sizeof(S) == 4 ? 24 : 8;
-            const __m128i t = _mm_sub_epi32(y, _mm_srai_epi32(y, 8));
-            return _mm_add_epi32(_mm_srai_epi32(t, shift), _mm_set1_epi32(128));
+            return ((y - (y >> 8)) >> shift) + 128;
         }));
     }
 };
@@ -67,21 +61,17 @@ struct ScaleTo8uFastOp {
 // precision, rounded to nearest even.
 template <class S>
 struct ScaleTo8uAccurateOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     void block(const S* s, Rvl8u* d) const {
         if constexpr (sizeof(S) == 2) {
-            const __m128 k = _mm_set1_ps(0.0038910505827516317f);
-            store_sat<St>(d, to_i32(each(to_f32(each(load_i32(s), [](__m128i v) {
-                                                 return std::is_same_v<S, Rvl16s> ? _mm_add_epi32(v, _mm_set1_epi32(32768)) : v;
-                                             })),
-                                         [&](__m128 v) { return _mm_mul_ps(v, k); })));
+            const I32Quad x = each(load_i32(s), [](vec::i32 v) { return std::is_same_v<S, Rvl16s> ? v + 32768 : v; });
+            store_sat<St>(d, to_i32(each(to_f32(x), [](vec::f32 v) { return v * 0.0038910505827516317f; })));
         } else {
-            const __m128d k = _mm_set1_pd(5.937181414556033e-08), a = _mm_set1_pd(127.5000000296859);
-            store_sat<St>(d, each(load_i32(s), [&](__m128i v) {
-                const __m128d lo = _mm_add_pd(_mm_mul_pd(_mm_cvtepi32_pd(v), k), a);
-                const __m128d hi = _mm_add_pd(_mm_mul_pd(_mm_cvtepi32_pd(_mm_srli_si128(v, 8)), k), a);
-                return _mm_unpacklo_epi64(_mm_cvtpd_epi32(lo), _mm_cvtpd_epi32(hi));
+            store_sat<St>(d, each(load_i32(s), [](vec::i32 v) {
+                constexpr double k = 5.937181414556033e-08, a = 127.5000000296859;
+                return vec::i32_of<false>(vec::f64_lo(v) * k + a, vec::f64_hi(v) * k + a);
             }));
         }
     }
@@ -91,14 +81,16 @@ struct ScaleTo8uAccurateOp {
 // s = 255 / (vMax - vMin) and o = -s * vMin, rounded to nearest even. The
 // clamp lets a NaN through, which then becomes 0 like in the conversions.
 struct Scale32f8uOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     float vMin, vMax, scale, offset;
     template <Store St>
     void block(const Rvl32f* s, Rvl8u* d) const {
-        const __m128 lo = _mm_set1_ps(vMin), hi = _mm_set1_ps(vMax), k = _mm_set1_ps(scale), a = _mm_set1_ps(offset);
-        store_sat<St>(d, to_i32(each(load_f32(s), [&](__m128 v) {
-            v = _mm_min_ps(hi, _mm_max_ps(lo, v));
-            return _mm_add_ps(_mm_mul_ps(v, k), a);
+        const vec::f32 lo = vec::splat<vec::f32>(vMin), hi = vec::splat<vec::f32>(vMax);
+        store_sat<St>(d, to_i32(each(load_f32(s), [&](vec::f32 v) {
+            v = lo > v ? lo : v;  // a NaN lane keeps v
+            v = hi < v ? hi : v;
+            return v * scale + offset;
         })));
     }
 };
@@ -134,33 +126,31 @@ struct LinearAccurate {
     }
 };
 
-// The fast path sixteen elements at a time, for every type up to 32 bits.
-// It computes exactly what LinearFast computes.
+// The fast path a block at a time, for every type up to 32 bits. It computes
+// exactly what LinearFast computes.
 template <class S, class D>
 struct LinearFastOp {
-    static constexpr std::size_t kBlock = 16;
+    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t kAlign = vec::kBytes;
     float m, a;
     template <Store St>
     void block(const S* s, D* d) const {
-        F32x16 x;
+        F32Quad x;
         if constexpr (std::is_same_v<S, Rvl32f>)
             x = load_f32(s);
         else
             x = to_f32(load_i32(s));
-        const __m128 mv = _mm_set1_ps(m), av = _mm_set1_ps(a);
-        x = each(x, [&](__m128 v) { return _mm_add_ps(_mm_mul_ps(v, mv), av); });
+        x = each(x, [&](vec::f32 v) { return v * m + a; });
         if constexpr (std::is_same_v<D, Rvl32f>) {
             store_f32<St>(d, x);
         } else if constexpr (std::is_same_v<D, Rvl32s>) {
             // 2^31 and above saturate; below -2^31 the conversion already
             // gives the minimum.
-            const __m128 top = _mm_set1_ps(2147483648.0f);
-            I32x16 r = to_i32(x);
-            for (int k = 0; k < 4; ++k)
-                r.v[k] = _mm_blendv_epi8(r.v[k], _mm_set1_epi32(0x7FFFFFFF), _mm_castps_si128(_mm_cmpge_ps(x.v[k], top)));
+            I32Quad r = to_i32(x);
+            for (int k = 0; k < 4; ++k) r.v[k] = x.v[k] >= 2147483648.0f ? vec::splat<vec::i32>(0x7FFFFFFF) : r.v[k];
             store_sat<St>(d, r);
         } else {
-            store_sat<St>(d, to_i32(each(x, [](__m128 v) { return min_keep_nan(_mm_set1_ps(65536.0f), v); })));
+            store_sat<St>(d, to_i32(each(x, [](vec::f32 v) { return min_keep_nan(vec::splat<vec::f32>(65536.0f), v); })));
         }
     }
 };

@@ -9,6 +9,13 @@
 // an operation or do it per 128-bit lane (the saturating packs of AVX2), the
 // width's form is specialised here, once, and keeps the element order.
 //
+// Lane-wise arithmetic is written with operators on GNU vector types of the
+// variant's width (`i32`, `f32`, ...: +, -, *, /, shifts, bit operations,
+// comparisons giving all-ones lanes, and `?:` selecting per lane); the
+// compiler emits the width's instruction for each. The functions below cover
+// what operators cannot say: loads that widen, saturating stores, rounding,
+// and the conversions to and from double precision.
+//
 // The older kernels still use 16-byte registers directly (simd.hpp); they are
 // compiled per variant too and move here family by family.
 #pragma once
@@ -18,6 +25,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 
 #include "rvl.h"
 
@@ -44,6 +52,44 @@ using F = __m128;
 template <class T>
 inline constexpr std::size_t lanes = kBytes / sizeof(T);
 
+// The intrinsic of the variant's width whose name is the same in every
+// width apart from its prefix.
+#if RVL_VEC_BYTES == 64
+#define RVL_MM(op) _mm512_##op
+#elif RVL_VEC_BYTES == 32
+#define RVL_MM(op) _mm256_##op
+#else
+#define RVL_MM(op) _mm_##op
+#endif
+
+// GNU vector types of one register.
+using i8 = std::int8_t __attribute__((vector_size(kBytes)));
+using u8 = std::uint8_t __attribute__((vector_size(kBytes)));
+using i16 = std::int16_t __attribute__((vector_size(kBytes)));
+using u16 = std::uint16_t __attribute__((vector_size(kBytes)));
+using i32 = std::int32_t __attribute__((vector_size(kBytes)));
+using u32 = std::uint32_t __attribute__((vector_size(kBytes)));
+using f32 = float __attribute__((vector_size(kBytes)));
+using i64 = std::int64_t __attribute__((vector_size(kBytes)));
+using f64 = double __attribute__((vector_size(kBytes)));
+
+// The same bits as another register type.
+template <class To, class From>
+inline To as(From v) {
+    static_assert(sizeof(To) == sizeof(From));
+    return (To)v;
+}
+
+// The element type of a register type.
+template <class V>
+using elem_t = std::remove_cv_t<std::remove_reference_t<decltype(std::declval<V>()[0])>>;
+
+// Every lane x.
+template <class V, class T>
+inline V splat(T x) {
+    return V{} + static_cast<elem_t<V>>(x);
+}
+
 // ---- Loads and stores ----------------------------------------------------------
 
 inline I loadu(const void* p) {
@@ -64,6 +110,7 @@ inline F loadu(const float* p) {
     return _mm_loadu_ps(p);
 #endif
 }
+inline f64 loadu(const double* p) { return RVL_MM(loadu_pd)(p); }
 inline void storeu(void* p, I v) {
 #if RVL_VEC_BYTES == 64
     _mm512_storeu_si512(p, v);
@@ -239,7 +286,7 @@ inline void put(void* p, __m256i v) {
 #if defined(__AVX512F__)
 template <bool Stream>
 inline void put(void* p, __m512i v) {
-    if constexpr (Stream) _mm512_stream_si512(p, v);
+    if constexpr (Stream) _mm512_stream_si512(static_cast<__m512i*>(p), v);
     else _mm512_storeu_si512(p, v);
 }
 #endif
@@ -299,6 +346,149 @@ inline void store_sat4(D* p, const I (&x)[4]) {
             put<Stream>(p, std::is_same_v<D, Rvl8u> ? _mm_packus_epi16(lo, hi) : _mm_packs_epi16(lo, hi));
         }
     }
+#endif
+}
+
+// ---- Lane-wise helpers that operators do not express ------------------------------
+
+// Float to int32 by the rounding control; NaN and out-of-range lanes give
+// 0x80000000. (Operators truncate: __builtin_convertvector.)
+inline i32 rint_i32(f32 v) { return as<i32>(to_i32(as<F>(v))); }
+// The same, truncating.
+inline i32 trunc_i32(f32 v) { return as<i32>(RVL_MM(cvttps_epi32)(as<F>(v))); }
+
+// Float rounding to integral values, independent of the rounding control.
+template <int Mode>
+inline f32 round(f32 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_roundscale_ps(v, Mode | _MM_FROUND_NO_EXC);
+#else
+    return RVL_MM(round_ps)(v, Mode | _MM_FROUND_NO_EXC);
+#endif
+}
+template <int Mode>
+inline f64 round(f64 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_roundscale_pd(v, Mode | _MM_FROUND_NO_EXC);
+#else
+    return RVL_MM(round_pd)(v, Mode | _MM_FROUND_NO_EXC);
+#endif
+}
+
+// The first and second half of the 32-bit lanes, exactly as doubles.
+inline f64 f64_lo(i32 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cvtepi32_pd(_mm512_castsi512_si256(as<I>(v)));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_cvtepi32_pd(_mm256_castsi256_si128(as<I>(v)));
+#else
+    return _mm_cvtepi32_pd(as<I>(v));
+#endif
+}
+inline f64 f64_hi(i32 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cvtepi32_pd(_mm512_extracti64x4_epi64(as<I>(v), 1));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_cvtepi32_pd(_mm256_extracti128_si256(as<I>(v), 1));
+#else
+    return _mm_cvtepi32_pd(_mm_srli_si128(as<I>(v), 8));
+#endif
+}
+inline f64 f64_lo(f32 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cvtps_pd(_mm512_castps512_ps256(v));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_cvtps_pd(_mm256_castps256_ps128(v));
+#else
+    return _mm_cvtps_pd(v);
+#endif
+}
+inline f64 f64_hi(f32 v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cvtps_pd(_mm256_castpd_ps(_mm512_extractf64x4_pd(_mm512_castps_pd(v), 1)));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_cvtps_pd(_mm256_extractf128_ps(v, 1));
+#else
+    return _mm_cvtps_pd(_mm_movehl_ps(v, v));
+#endif
+}
+
+// Two registers of doubles to one of 32-bit lanes: truncated (Trunc) or by
+// the rounding control; NaN and out-of-range lanes give 0x80000000.
+template <bool Trunc>
+inline i32 i32_of(f64 lo, f64 hi) {
+#if RVL_VEC_BYTES == 64
+    const __m256i a = Trunc ? _mm512_cvttpd_epi32(lo) : _mm512_cvtpd_epi32(lo);
+    const __m256i b = Trunc ? _mm512_cvttpd_epi32(hi) : _mm512_cvtpd_epi32(hi);
+    return as<i32>(_mm512_inserti64x4(_mm512_castsi256_si512(a), b, 1));
+#elif RVL_VEC_BYTES == 32
+    const __m128i a = Trunc ? _mm256_cvttpd_epi32(lo) : _mm256_cvtpd_epi32(lo);
+    const __m128i b = Trunc ? _mm256_cvttpd_epi32(hi) : _mm256_cvtpd_epi32(hi);
+    return as<i32>(_mm256_set_m128i(b, a));
+#else
+    const __m128i a = Trunc ? _mm_cvttpd_epi32(lo) : _mm_cvtpd_epi32(lo);
+    const __m128i b = Trunc ? _mm_cvttpd_epi32(hi) : _mm_cvtpd_epi32(hi);
+    return as<i32>(_mm_unpacklo_epi64(a, b));
+#endif
+}
+// Two registers of doubles to one of floats, rounded by the rounding control.
+inline f32 f32_of(f64 lo, f64 hi) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_castpd_ps(_mm512_insertf64x4(_mm512_castps_pd(_mm512_castps256_ps512(_mm512_cvtpd_ps(lo))),
+                                               _mm256_castps_pd(_mm512_cvtpd_ps(hi)), 1));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_set_m128(_mm256_cvtpd_ps(hi), _mm256_cvtpd_ps(lo));
+#else
+    return _mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi));
+#endif
+}
+
+// One bit per 32-bit lane of a comparison result (all-ones lanes), lane 0 in
+// bit 0.
+inline std::uint64_t lane_bits(i32 m) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_movepi32_mask(as<I>(m));
+#elif RVL_VEC_BYTES == 32
+    return static_cast<unsigned>(_mm256_movemask_ps(as<F>(m)));
+#else
+    return static_cast<unsigned>(_mm_movemask_ps(as<F>(m)));
+#endif
+}
+
+// Saturating 8- and 16-bit arithmetic.
+inline u8 adds(u8 a, u8 b) { return as<u8>(RVL_MM(adds_epu8)(as<I>(a), as<I>(b))); }
+inline u8 subs(u8 a, u8 b) { return as<u8>(RVL_MM(subs_epu8)(as<I>(a), as<I>(b))); }
+inline u16 adds(u16 a, u16 b) { return as<u16>(RVL_MM(adds_epu16)(as<I>(a), as<I>(b))); }
+inline u16 subs(u16 a, u16 b) { return as<u16>(RVL_MM(subs_epu16)(as<I>(a), as<I>(b))); }
+inline i16 adds(i16 a, i16 b) { return as<i16>(RVL_MM(adds_epi16)(as<I>(a), as<I>(b))); }
+inline i16 subs(i16 a, i16 b) { return as<i16>(RVL_MM(subs_epi16)(as<I>(a), as<I>(b))); }
+// The high 16 bits of the 32-bit products.
+inline u16 mulhi(u16 a, u16 b) { return as<u16>(RVL_MM(mulhi_epu16)(as<I>(a), as<I>(b))); }
+inline i16 mulhi(i16 a, i16 b) { return as<i16>(RVL_MM(mulhi_epi16)(as<I>(a), as<I>(b))); }
+
+// The 16-bit lanes of two registers (a first), saturated to 8 bits in order:
+// unsigned (8u) or signed (8s) from signed 16-bit values.
+template <bool Unsigned>
+inline I pack_sat_i16(I a, I b) {
+#if RVL_VEC_BYTES == 64
+    const __m256i lo = Unsigned ? _mm512_cvtusepi16_epi8(_mm512_max_epi16(a, zero())) : _mm512_cvtsepi16_epi8(a);
+    const __m256i hi = Unsigned ? _mm512_cvtusepi16_epi8(_mm512_max_epi16(b, zero())) : _mm512_cvtsepi16_epi8(b);
+    return _mm512_inserti64x4(_mm512_castsi256_si512(lo), hi, 1);
+#elif RVL_VEC_BYTES == 32
+    return _mm256_permute4x64_epi64(Unsigned ? _mm256_packus_epi16(a, b) : _mm256_packs_epi16(a, b), 0xD8);
+#else
+    return Unsigned ? _mm_packus_epi16(a, b) : _mm_packs_epi16(a, b);
+#endif
+}
+
+// lanes<uint16> bytes, zero-extended to 16-bit lanes.
+inline I load_u8_as_u16(const std::uint8_t* p) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cvtepu8_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
+#elif RVL_VEC_BYTES == 32
+    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+#else
+    return _mm_cvtepu8_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
 #endif
 }
 
