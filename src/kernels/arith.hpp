@@ -187,7 +187,9 @@ private:
                 // Any high half makes the product exceed 65535.
                 r = (x * y) | vec::as<V>(vec::mulhi(x, y) != 0);
             } else {
-                const vec::I lo = vec::as<vec::I>(x * y), hi = vec::as<vec::I>(vec::mulhi(x, y));
+                // The low halves of the products, taken in unsigned lanes where wrapping is defined.
+                const vec::I lo = vec::as<vec::I>(vec::as<vec::u16>(x) * vec::as<vec::u16>(y));
+                const vec::I hi = vec::as<vec::I>(vec::mulhi(x, y));
                 r = vec::as<V>(RVL_MM(packs_epi32)(RVL_MM(unpacklo_epi16)(lo, hi), RVL_MM(unpackhi_epi16)(lo, hi)));
             }
             put_vec<St>(d + o, r);
