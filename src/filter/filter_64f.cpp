@@ -31,7 +31,7 @@ RvlResult filter_64f(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep,
     for (std::int64_t y = 0; y < roi.height; ++y) {
         const Rvl64f* first = row_at(pSrc, srcStep, y + anchor.y - kh + 1) + (anchor.x - kw + 1);
         const RowSet<Rvl64f> rows(first, srcStep, 0, kernelSize.height);
-        kernels::correlate_row(rows, roi.width, row_at(pDst, dstStep, y), sum, kernels::StoreF64{});
+        neighbourhood_row(rows, roi.width, row_at(pDst, dstStep, y), sum, kernels::StoreF64{});
     }
     return rvlResOk;
 }

@@ -23,8 +23,6 @@
 namespace rvl::filter {
 namespace {
 
-using kernels::correlate_row;
-
 template <class T>
 constexpr int data_type_of() {
     if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
@@ -32,22 +30,6 @@ constexpr int data_type_of() {
     else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
     else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
     else return rvlType64f;
-}
-
-// Every output row through `row(rows, y, x0, width)`, piece by piece: the
-// left-edge columns, the middle, the right-edge columns (one piece when the
-// edges meet).
-template <class T, int C, class RowFn>
-void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
-    std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
-    if (cuts[1] >= cuts[2]) cuts[1] = cuts[2] = width;
-    for (std::int64_t y = 0; y < height; ++y)
-        for (int p = 0; p < 3; ++p) {
-            const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
-            if (w <= 0) continue;
-            source.set_piece(x0, w);
-            row(source.rows(y), y, x0, w);
-        }
 }
 
 template <class T, int C>
@@ -58,8 +40,8 @@ struct Job {
 
     template <class Sum, class Finish>
     void run(const Sum& sum, const Finish& finish) const {
-        for_output_rows<T, C>(*source, width, height, [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
-            correlate_row(rows, w * C, row_at(dst, dstStep, y) + x0 * C, sum, finish);
+        for_output_rows(*source, width, height, [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
+            neighbourhood_row(rows, w * C, row_at(dst, dstStep, y) + x0 * C, sum, finish);
         });
     }
 };
@@ -112,7 +94,7 @@ void run_floating(const Job<T, C>& job, const FilterSpecData& h) {
     if constexpr (std::is_same_v<T, Rvl64f>) {
         job.run(kernels::SumF64<C>{reversed_kernel<double>(&h) + last, h.kw, h.kh}, kernels::StoreF64{});
     } else {
-        const kernels::SumF32<T, C> sum{coefficient_registers<__m128>(&h), h.kw, h.kh};
+        const kernels::SumF32<T, C> sum{coefficient_registers<float>(&h), h.kw, h.kh};
         if constexpr (std::is_same_v<T, Rvl32f>)
             job.run(sum, kernels::StoreF32{});
         else

@@ -20,7 +20,7 @@
 #include "frame/check.hpp"
 #include "frame/streaming.hpp"
 #include "frame/walk.hpp"
-#include "kernels/arith.hpp"
+#include "kernels/block_row.hpp"
 #include "kernels/copy.hpp"
 
 namespace rvl {

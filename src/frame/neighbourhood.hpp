@@ -20,35 +20,9 @@
 #include <cstring>
 
 #include "frame/border.hpp"
+#include "kernels/row_set.hpp"
 
 namespace rvl {
-
-// The rows of one output row: row i of `count` rows is slot (start + i) mod
-// count of a ring whose rows are `pitch` bytes apart (rows read in place are
-// a ring that never wraps). The first kCached row addresses are computed
-// once, so the block loops of small kernels only load them.
-template <class T>
-class RowSet {
-public:
-    static constexpr int kCached = 16;
-
-    RowSet(const T* base, std::ptrdiff_t pitch, int start, int count)
-        : base_(base), pitch_(pitch), start_(start), count_(count) {
-        for (int i = 0; i < count && i < kCached; ++i) cached_[i] = compute(i);
-    }
-    const T* row(int i) const { return i < kCached ? cached_[i] : compute(i); }
-
-private:
-    const T* compute(int i) const {
-        std::int64_t k = std::int64_t{start_} + i;
-        if (k >= count_) k -= count_;
-        return reinterpret_cast<const T*>(reinterpret_cast<const char*>(base_) + k * pitch_);
-    }
-    const T* base_;
-    std::ptrdiff_t pitch_;
-    int start_, count_;
-    const T* cached_[kCached];
-};
 
 template <class T>
 class BorderedSource {
@@ -147,5 +121,59 @@ private:
     std::int64_t lo_ = 0, hi_ = 0;
     bool inColumns_ = false;
 };
+
+// ---- Output rows ------------------------------------------------------------
+
+// Every output row through `row(rows, y, x0, width)`, piece by piece: the
+// left-edge columns, the middle, the right-edge columns (one piece when the
+// edges meet).
+template <class T, class RowFn>
+void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
+    std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
+    if (cuts[1] >= cuts[2]) cuts[1] = cuts[2] = width;
+    for (std::int64_t y = 0; y < height; ++y)
+        for (int p = 0; p < 3; ++p) {
+            const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
+            if (w <= 0) continue;
+            source.set_piece(x0, w);
+            row(source.rows(y), y, x0, w);
+        }
+}
+
+// One output row of n elements from a block kernel over its source rows.
+//
+// Sum: kBlock, Lane, Acc; block(rows, e, acc) computes elements e .. e +
+// kBlock - 1; one(rows, e) computes element e alone by the same operations in
+// the same order; from_lanes(lanes, acc) loads kBlock such values.
+// Finish: store(acc, out) writes the kBlock elements of a block.
+//
+// A row of at least kBlock elements ends with a block shifted back to the
+// row's end (the overlap is recomputed to the same values); a shorter row is
+// computed element by element and finished by the same block code, so every
+// element gets the same value wherever it lies.
+template <class T, class Sum, class Finish>
+inline void neighbourhood_row(const RowSet<T>& rows, std::int64_t n, T* out, const Sum& sum, const Finish& finish) {
+    constexpr int kBlock = Sum::kBlock;
+    typename Sum::Acc acc;
+    if (n >= kBlock) {
+        std::int64_t e = 0;
+        for (; e + kBlock <= n; e += kBlock) {
+            sum.block(rows, e, acc);
+            finish.store(acc, out + e);
+        }
+        if (e < n) {
+            e = n - kBlock;
+            sum.block(rows, e, acc);
+            finish.store(acc, out + e);
+        }
+        return;
+    }
+    typename Sum::Lane lanes[kBlock] = {};
+    for (std::int64_t e = 0; e < n; ++e) lanes[e] = sum.one(rows, e);
+    Sum::from_lanes(lanes, acc);
+    T tmp[kBlock];
+    finish.store(acc, tmp);
+    std::memcpy(out, tmp, static_cast<std::size_t>(n) * sizeof(T));
+}
 
 }  // namespace rvl

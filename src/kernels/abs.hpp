@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "kernels/simd.hpp"
+#include "kernels/vec.hpp"
 #include "rvl.h"
 
 namespace rvl {
@@ -18,8 +18,9 @@ template <> struct AbsOp<Rvl16s> {
         const int v = x < -32767 ? -32767 : x;
         return static_cast<Rvl16s>(v < 0 ? -v : v);
     }
-    __m128i operator()(__m128i x) const {
-        return _mm_abs_epi16(_mm_max_epi16(x, _mm_set1_epi16(-32767)));
+    vec::i16 operator()(vec::i16 x) const {
+        const vec::i16 v = x < -32767 ? vec::splat<vec::i16>(-32767) : x;
+        return v < 0 ? -v : v;
     }
 };
 
@@ -33,9 +34,7 @@ template <> struct AbsOp<Rvl32f> {
         std::memcpy(&x, &bits, sizeof bits);
         return x;
     }
-    __m128 operator()(__m128 x) const {
-        return _mm_and_ps(x, _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF)));
-    }
+    vec::f32 operator()(vec::f32 x) const { return vec::as<vec::f32>(vec::as<vec::u32>(x) & 0x7FFFFFFFu); }
 };
 
 }  // namespace rvl

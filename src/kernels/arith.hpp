@@ -38,48 +38,6 @@ inline Shift shift_of(int scaleFactor) {
     return scaleFactor > 0 ? Shift::Right : Shift::Left;
 }
 
-// ---- Two-operand row loop ---------------------------------------------------
-//
-// Like block_row, for two operands: op.block(a, b, dst) handles Op::kBlock
-// elements and returns a mask with bit e set when element e of the block met
-// a zero divisor; the masks of a row are or-ed together. Lead and tail go
-// through the same block on padded copies; the padding of the first operand
-// is 1, so that it never looks like a zero divisor. Rows whose output overlaps
-// neither operand run lead and tail as overlapping whole blocks instead, as
-// block_row does.
-template <class A, class B, class D, class Op>
-inline std::uint64_t partial_block2(const Op& op, const A* a, const B* b, D* dst, std::size_t n) {
-    A inA[Op::kBlock];
-    B inB[Op::kBlock] = {};
-    D out[Op::kBlock];
-    for (auto& x : inA) x = A(1);
-    std::memcpy(inA, a, n * sizeof(A));
-    std::memcpy(inB, b, n * sizeof(B));
-    const std::uint64_t flag = op.template block<Store::Cached>(inA, inB, out);
-    std::memcpy(dst, out, n * sizeof(D));
-    return flag;
-}
-
-template <Store St, class A, class B, class D, class Op>
-[[gnu::flatten]] inline std::uint64_t block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& op) {
-    constexpr std::size_t K = Op::kBlock, Al = kAlignOf<Op>;
-    static_assert(K <= 64, "one flag bit per block element");
-    std::uint64_t flags = 0;
-    const bool overlapBlocks = n >= K && apart(a, dst, n) && apart(b, dst, n);
-    std::size_t i = std::min(lead_to<Al>(dst), n);
-    if (i > 0) flags |= overlapBlocks ? op.template block<Store::Cached>(a, b, dst) : partial_block2(op, a, b, dst, i);
-    if (St == Store::NonTemporal && reinterpret_cast<std::uintptr_t>(dst + i) % Al == 0) {
-        for (; i + K <= n; i += K) flags |= op.template block<Store::NonTemporal>(a + i, b + i, dst + i);
-        _mm_sfence();
-    } else {
-        for (; i + K <= n; i += K) flags |= op.template block<Store::Cached>(a + i, b + i, dst + i);
-    }
-    if (i < n)
-        flags |= overlapBlocks ? op.template block<Store::Cached>(a + n - K, b + n - K, dst + n - K)
-                               : partial_block2(op, a + i, b + i, dst + i, n - i);
-    return flags;
-}
-
 // ---- The scale-factor rule on 32-bit lanes -----------------------------------
 
 template <class D, Shift Sh>

@@ -1,4 +1,4 @@
-// The row loop of the block kernels.
+// The row loops of the block kernels.
 //
 // A block operation converts a fixed number of elements (Op::kBlock) from a
 // source type to a destination type:
@@ -9,9 +9,11 @@
 //   };
 //
 // block_row runs it over a row of any length: the elements before the
-// destination's first 16-byte boundary and the tail after the last whole
-// block go through the same block operation on a zero-padded copy, so every
-// element is computed by exactly the same instructions wherever it lies.
+// destination's first aligned boundary and the tail after the last whole
+// block go through the same block operation (on a padded copy, or as a whole
+// block overlapping its neighbour), so every element is computed by exactly
+// the same instructions wherever it lies. block_row2 does the same for
+// operations of two source rows.
 #pragma once
 
 #include <algorithm>
@@ -21,7 +23,7 @@
 #include <type_traits>
 
 #include "kernels/map.hpp"
-#include "kernels/simd.hpp"
+#include "kernels/vec.hpp"
 
 namespace rvl {
 
@@ -35,26 +37,11 @@ inline void partial_block(const Op& op, const S* src, D* dst, std::size_t n) {
 }
 
 // The destination alignment a block operation wants for its streamed stores:
-// Op::kAlign when it names one (the operations on the width-generic
-// vocabulary), else 16 bytes.
+// Op::kAlign when it names one, else 16 bytes.
 template <class Op, class = void>
-inline constexpr std::size_t kAlignOf = simd::kVectorBytes;
+inline constexpr std::size_t kAlignOf = 16;
 template <class Op>
 inline constexpr std::size_t kAlignOf<Op, std::void_t<decltype(Op::kAlign)>> = Op::kAlign;
-
-template <std::size_t A, class T>
-inline std::size_t lead_to(const T* p) {
-    const auto addr = reinterpret_cast<std::uintptr_t>(p);
-    if (addr % sizeof(T) != 0) return 0;
-    return ((A - addr % A) % A) / sizeof(T);
-}
-
-// The n elements at s and the n elements at d share no byte.
-template <class S, class D>
-inline bool apart(const S* s, const D* d, std::size_t n) {
-    const auto sb = reinterpret_cast<std::uintptr_t>(s), db = reinterpret_cast<std::uintptr_t>(d);
-    return sb + n * sizeof(S) <= db || db + n * sizeof(D) <= sb;
-}
 
 // Rows of at least one block whose output does not overlap its input run the
 // lead and the tail as whole blocks overlapping the aligned ones: the
@@ -102,5 +89,47 @@ struct ElementKernel {
         for (std::size_t i = 0; i < n; ++i) dst[i] = f(src[i]);
     }
 };
+
+// ---- Two-operand row loop ---------------------------------------------------
+//
+// Like block_row, for two operands: op.block(a, b, dst) handles Op::kBlock
+// elements and returns a mask with bit e set when element e of the block met
+// a zero divisor; the masks of a row are or-ed together. Lead and tail go
+// through the same block on padded copies; the padding of the first operand
+// is 1, so that it never looks like a zero divisor. Rows whose output overlaps
+// neither operand run lead and tail as overlapping whole blocks instead, as
+// block_row does.
+template <class A, class B, class D, class Op>
+inline std::uint64_t partial_block2(const Op& op, const A* a, const B* b, D* dst, std::size_t n) {
+    A inA[Op::kBlock];
+    B inB[Op::kBlock] = {};
+    D out[Op::kBlock];
+    for (auto& x : inA) x = A(1);
+    std::memcpy(inA, a, n * sizeof(A));
+    std::memcpy(inB, b, n * sizeof(B));
+    const std::uint64_t flag = op.template block<Store::Cached>(inA, inB, out);
+    std::memcpy(dst, out, n * sizeof(D));
+    return flag;
+}
+
+template <Store St, class A, class B, class D, class Op>
+[[gnu::flatten]] inline std::uint64_t block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& op) {
+    constexpr std::size_t K = Op::kBlock, Al = kAlignOf<Op>;
+    static_assert(K <= 64, "one flag bit per block element");
+    std::uint64_t flags = 0;
+    const bool overlapBlocks = n >= K && apart(a, dst, n) && apart(b, dst, n);
+    std::size_t i = std::min(lead_to<Al>(dst), n);
+    if (i > 0) flags |= overlapBlocks ? op.template block<Store::Cached>(a, b, dst) : partial_block2(op, a, b, dst, i);
+    if (St == Store::NonTemporal && reinterpret_cast<std::uintptr_t>(dst + i) % Al == 0) {
+        for (; i + K <= n; i += K) flags |= op.template block<Store::NonTemporal>(a + i, b + i, dst + i);
+        _mm_sfence();
+    } else {
+        for (; i + K <= n; i += K) flags |= op.template block<Store::Cached>(a + i, b + i, dst + i);
+    }
+    if (i < n)
+        flags |= overlapBlocks ? op.template block<Store::Cached>(a + n - K, b + n - K, dst + n - K)
+                               : partial_block2(op, a + i, b + i, dst + i, n - i);
+    return flags;
+}
 
 }  // namespace rvl

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "kernels/map.hpp"
-#include "kernels/simd.hpp"
+#include "kernels/vec.hpp"
 
 namespace rvl {
 
@@ -24,16 +24,8 @@ inline void stream_copy_bytes(const unsigned char* src, unsigned char* dst, std:
     if (lead > bytes) lead = bytes;
     std::memcpy(dst, src, lead);
     std::size_t i = lead;
-    for (; i + 64 <= bytes; i += 64) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 16));
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 32));
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 48));
-        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i), a);
-        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i + 16), b);
-        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i + 32), c);
-        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i + 48), d);
-    }
+    for (; i + 64 <= bytes; i += 64)
+        for (std::size_t k = 0; k < 64; k += vec::kBytes) vec::put<true>(dst + i + k, vec::loadu(src + i + k));
     _mm_sfence();
     std::memcpy(dst + i, src + i, bytes - i);
 }
@@ -59,7 +51,7 @@ struct CopyKernel {
 // Cached rows of some length are filled by copying a prepared 1536-byte
 // pattern block with memcpy (1536 bytes hold a whole number of pixels for
 // every element size and channel count up to 4); single-byte fills use
-// memset. Streamed rows are written 16 bytes at a time with cache-bypassing
+// memset. Streamed rows are written a register at a time with cache-bypassing
 // stores after the lead elements. Short rows are written element by element.
 template <Store St, class T, int C>
 struct FillKernel {
@@ -90,17 +82,18 @@ struct FillKernel {
 
 private:
     void stream(T* dst, std::size_t n) const {
-        constexpr std::size_t L = simd::lanes<T>;
-        std::size_t i = std::min(simd::lead_to_alignment(dst), n);
+        constexpr std::size_t L = vec::lanes<T>;
+        std::size_t i = std::min(lead_to<vec::kBytes>(dst), n);
         for (std::size_t j = 0; j < i; ++j) dst[j] = value[j % C];
-        if (reinterpret_cast<std::uintptr_t>(dst + i) % simd::kVectorBytes == 0) {
-            // Three registers hold 48 bytes: a whole number of pixels.
+        if (reinterpret_cast<std::uintptr_t>(dst + i) % vec::kBytes == 0) {
+            // Three registers hold a whole number of pixels.
             const T* p = pattern + i % C;
-            const auto p0 = simd::loadu(p), p1 = simd::loadu(p + L), p2 = simd::loadu(p + 2 * L);
+            auto load = [](const T* q) { return vec::loadu(static_cast<const void*>(q)); };
+            const vec::I p0 = load(p), p1 = load(p + L), p2 = load(p + 2 * L);
             for (; i + 3 * L <= n; i += 3 * L) {
-                simd::stream(dst + i, p0);
-                simd::stream(dst + i + L, p1);
-                simd::stream(dst + i + 2 * L, p2);
+                vec::put<true>(dst + i, p0);
+                vec::put<true>(dst + i + L, p1);
+                vec::put<true>(dst + i + 2 * L, p2);
             }
             _mm_sfence();
         }

@@ -2,13 +2,12 @@
 // for every element e of an output row (C interleaved channels share the
 // kernel, so a row is a flat run of elements and tap j is j*C elements on).
 //
-// Each kernel computes blocks of 16 output elements in registers, walking the
+// Each kernel computes a block of output elements in registers, walking the
 // taps in kernel order (row by row, left to right; the first product
-// initialises the sum). A row of at least 16 elements ends with a block
-// shifted back to the row's end (the overlap is recomputed with identical
-// results); a shorter row is summed element by element with the same
-// operations in the same order and finished by the same block code, so every
-// element gets the same value wherever it lies.
+// initialises the sum), and gives one element alone by the same operations
+// in the same order, for rows shorter than a block. Every element is a chain
+// of its own, so the block width does not change any value: the single-
+// precision sums take eight registers of the processor's full width.
 //
 // Coefficients are read from `kend`, the last element of the reversed kernel,
 // downwards: tap t of the kernel is kend[-t].
@@ -21,7 +20,8 @@
 #include <limits>
 #include <type_traits>
 
-#include "frame/neighbourhood.hpp"
+#include "kernels/row_set.hpp"
+#include "kernels/vec.hpp"
 
 // Block kernels and finishes are inlined into the row loop, so the
 // accumulators stay in registers.
@@ -31,71 +31,53 @@ namespace rvl::kernels {
 
 // ---- Sums in single precision ---------------------------------------------
 
-// 16 elements of T as four f32 registers.
+// lanes<float> elements of T as single-precision values.
 template <class T>
-RVL_ALWAYS_INLINE void load16_f32(const T* p, __m128 v[4]) {
-    if constexpr (std::is_same_v<T, float>) {
-        for (int q = 0; q < 4; ++q) v[q] = _mm_loadu_ps(p + 4 * q);
-    } else if constexpr (sizeof(T) == 1) {
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        v[0] = _mm_cvtepi32_ps(_mm_cvtepu8_epi32(b));
-        v[1] = _mm_cvtepi32_ps(_mm_cvtepu8_epi32(_mm_srli_si128(b, 4)));
-        v[2] = _mm_cvtepi32_ps(_mm_cvtepu8_epi32(_mm_srli_si128(b, 8)));
-        v[3] = _mm_cvtepi32_ps(_mm_cvtepu8_epi32(_mm_srli_si128(b, 12)));
-    } else {
-        for (int h = 0; h < 2; ++h) {
-            const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8 * h));
-            if constexpr (std::is_signed_v<T>) {
-                v[2 * h] = _mm_cvtepi32_ps(_mm_cvtepi16_epi32(w));
-                v[2 * h + 1] = _mm_cvtepi32_ps(_mm_cvtepi16_epi32(_mm_srli_si128(w, 8)));
-            } else {
-                v[2 * h] = _mm_cvtepi32_ps(_mm_cvtepu16_epi32(w));
-                v[2 * h + 1] = _mm_cvtepi32_ps(_mm_cvtepu16_epi32(_mm_srli_si128(w, 8)));
-            }
-        }
-    }
+RVL_ALWAYS_INLINE vec::f32 load_as_f32(const T* p) {
+    if constexpr (std::is_same_v<T, float>)
+        return vec::loadu(p);
+    else
+        return __builtin_convertvector(vec::as<vec::i32>(vec::load_i32(p)), vec::f32);
 }
 
-// Eight accumulators (32 elements): the additions of one element form a
+// Eight accumulators of the full width: the additions of one element form a
 // chain, and eight chains keep the adder busy.
 template <class T, int C>
 struct SumF32 {
     using Lane = float;
-    static constexpr int kBlock = 32;
-    struct Acc { __m128 r[8]; };
-    const __m128* coeff;  // tap t repeated over register t
+    static constexpr int kRegs = 8;
+    static constexpr int kBlock = kRegs * static_cast<int>(vec::lanes<float>);
+    struct Acc { vec::f32 r[kRegs]; };
+    const float* coeff;  // tap t at coeff[4 * t]
     int kw, kh;
 
     RVL_ALWAYS_INLINE void block(const RowSet<T>& rows, std::int64_t e, Acc& a) const {
-        const __m128* k = coeff;
-        __m128 v[8];
+        constexpr std::int64_t L = vec::lanes<float>;
+        const float* k = coeff;
         const T* p = rows.row(0) + e;
-        load16_f32(p, v);
-        load16_f32(p + 16, v + 4);
-        for (int q = 0; q < 8; ++q) a.r[q] = _mm_mul_ps(*k, v[q]);
-        ++k;
+        vec::f32 c = vec::splat<vec::f32>(*k);
+        for (int q = 0; q < kRegs; ++q) a.r[q] = c * load_as_f32(p + q * L);
+        k += 4;
         int j = 1;
         for (int i = 0; i < kh; ++i, j = 0) {
             p = rows.row(i) + e + j * C;
-            for (; j < kw; ++j, ++k, p += C) {
-                load16_f32(p, v);
-                load16_f32(p + 16, v + 4);
-                for (int q = 0; q < 8; ++q) a.r[q] = _mm_add_ps(a.r[q], _mm_mul_ps(*k, v[q]));
+            for (; j < kw; ++j, k += 4, p += C) {
+                c = vec::splat<vec::f32>(*k);
+                for (int q = 0; q < kRegs; ++q) a.r[q] = a.r[q] + c * load_as_f32(p + q * L);
             }
         }
     }
     float one(const RowSet<T>& rows, std::int64_t e) const {
-        const float* k = reinterpret_cast<const float*>(coeff);
-        float s = k[0] * static_cast<float>(rows.row(0)[e]);
+        float s = coeff[0] * static_cast<float>(rows.row(0)[e]);
         int j = 1;
         for (int i = 0; i < kh; ++i, j = 0) {
             const T* p = rows.row(i) + e;
-            for (; j < kw; ++j) s = s + k[4 * (i * kw + j)] * static_cast<float>(p[j * C]);
+            for (; j < kw; ++j) s = s + coeff[4 * (i * kw + j)] * static_cast<float>(p[j * C]);
         }
         return s;
     }
     static void from_lanes(const float* lanes, Acc& a) {
-        for (int q = 0; q < 8; ++q) a.r[q] = _mm_loadu_ps(lanes + 4 * q);
+        for (int q = 0; q < kRegs; ++q) a.r[q] = vec::loadu(lanes + q * vec::lanes<float>);
     }
 };
 
@@ -267,34 +249,5 @@ struct SumWide16u : IntSum<std::uint16_t, C> {
         }
     }
 };
-
-// ---- The row driver ---------------------------------------------------------
-
-// Sum: kBlock, block(rows, e, acc), one(rows, e), from_lanes(lanes, acc).
-// Finish: store(acc, out) writes the kBlock elements of a block.
-template <class T, class Sum, class Finish>
-inline void correlate_row(const RowSet<T>& rows, std::int64_t n, T* out, const Sum& sum, const Finish& finish) {
-    constexpr int kBlock = Sum::kBlock;
-    typename Sum::Acc acc;
-    if (n >= kBlock) {
-        std::int64_t e = 0;
-        for (; e + kBlock <= n; e += kBlock) {
-            sum.block(rows, e, acc);
-            finish.store(acc, out + e);
-        }
-        if (e < n) {
-            e = n - kBlock;
-            sum.block(rows, e, acc);
-            finish.store(acc, out + e);
-        }
-        return;
-    }
-    typename Sum::Lane lanes[kBlock] = {};
-    for (std::int64_t e = 0; e < n; ++e) lanes[e] = sum.one(rows, e);
-    Sum::from_lanes(lanes, acc);
-    T tmp[kBlock];
-    finish.store(acc, tmp);
-    std::memcpy(out, tmp, static_cast<std::size_t>(n) * sizeof(T));
-}
 
 }  // namespace rvl::kernels

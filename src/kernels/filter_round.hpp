@@ -1,4 +1,4 @@
-// Finishing a block of 16 filter sums into the destination type.
+// Finishing a block of filter sums into the destination type.
 //
 // Floating sums: stored as they are (32f, 64f), or, for integer data, offset,
 // clamped to the type's range and rounded by the specification's mode.
@@ -19,33 +19,21 @@
 #include <type_traits>
 
 #include "kernels/correlate.hpp"
+#include "kernels/lanes.hpp"
 #include "kernels/rounding.hpp"
 
 namespace rvl::kernels {
 
 // Four int32 registers (16 lanes) saturated into 16 elements of T.
 template <class T>
-RVL_ALWAYS_INLINE void pack_store(const __m128i r[4], T* out) {
-    if constexpr (sizeof(T) == 1) {
-        const __m128i w = _mm_packus_epi16(_mm_packs_epi32(r[0], r[1]), _mm_packs_epi32(r[2], r[3]));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), w);
-    } else {
-        for (int h = 0; h < 2; ++h) {
-            const __m128i w = std::is_signed_v<T> ? _mm_packs_epi32(r[2 * h], r[2 * h + 1])
-                                                  : _mm_packus_epi32(r[2 * h], r[2 * h + 1]);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * h), w);
-        }
-    }
+RVL_ALWAYS_INLINE void pack_store(const __m128i (&r)[4], T* out) {
+    vec::store_sat4_16<false>(out, r);
 }
-
-// Registers of an accumulator block, four at a time (16 elements of 32 bits).
-template <class Acc>
-constexpr int groups_of_four() { return static_cast<int>(sizeof(Acc::r) / sizeof(Acc::r[0])) / 4; }
 
 struct StoreF32 {
     template <class Acc>
     RVL_ALWAYS_INLINE void store(const Acc& a, float* out) const {
-        for (std::size_t q = 0; q < std::size(a.r); ++q) _mm_storeu_ps(out + 4 * q, a.r[q]);
+        for (std::size_t q = 0; q < std::size(a.r); ++q) vec::storeu(out + q * vec::lanes<float>, a.r[q]);
     }
 };
 
@@ -58,39 +46,39 @@ struct StoreF64 {
 
 // f32 sums of integer data: + offset, clamp to [min, max] (a NaN passes the
 // clamp and converts to the integer indefinite value, which saturates to the
-// type's minimum), then round by M. The rounding is formed from the
-// truncation and the exact fraction, independent of the rounding control.
+// type's minimum), then round by M, independent of the rounding control.
 template <class T, Round M>
 struct FinishF32ToInt {
     float offset;
 
-    RVL_ALWAYS_INLINE static __m128i round_lane(__m128 s) {
+    RVL_ALWAYS_INLINE static vec::f32 round_lane(vec::f32 s) {
         if constexpr (M == Round::TowardZero) {
-            return _mm_cvttps_epi32(s);
+            return s;
         } else if constexpr (M == Round::NearestEven) {
-            return _mm_cvttps_epi32(_mm_round_ps(s, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+            return vec::round<_MM_FROUND_TO_NEAREST_INT>(s);
         } else {
-            const __m128 t = _mm_round_ps(s, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
-            const __m128 f = _mm_sub_ps(s, t);
-            const __m128 half = _mm_set1_ps(0.5f);
-            const __m128 up = _mm_and_ps(_mm_cmpge_ps(f, half), _mm_set1_ps(1.0f));
-            const __m128 down = _mm_and_ps(_mm_cmple_ps(f, _mm_set1_ps(-0.5f)), _mm_set1_ps(1.0f));
-            return _mm_cvttps_epi32(_mm_sub_ps(_mm_add_ps(t, up), down));
+            // Halves away from zero: the truncation moved by one where the
+            // exact fraction reaches a half.
+            const vec::f32 t = vec::round<_MM_FROUND_TO_ZERO>(s), f = s - t;
+            const vec::f32 one = vec::splat<vec::f32>(1.0f), none{};
+            return t + (f >= 0.5f ? one : none) - (f <= -0.5f ? one : none);
         }
     }
 
     template <class Acc>
     RVL_ALWAYS_INLINE void store(const Acc& a, T* out) const {
-        const __m128 lo = _mm_set1_ps(static_cast<float>(std::numeric_limits<T>::min()));
-        const __m128 hi = _mm_set1_ps(static_cast<float>(std::numeric_limits<T>::max()));
-        const __m128 off = _mm_set1_ps(offset);
-        for (int g = 0; g < groups_of_four<Acc>(); ++g) {
-            __m128i r[4];
-            for (int q = 0; q < 4; ++q) {
-                const __m128 s = _mm_max_ps(lo, _mm_min_ps(hi, _mm_add_ps(a.r[4 * g + q], off)));
-                r[q] = round_lane(s);
+        const vec::f32 lo = vec::splat<vec::f32>(static_cast<float>(std::numeric_limits<T>::min()));
+        const vec::f32 hi = vec::splat<vec::f32>(static_cast<float>(std::numeric_limits<T>::max()));
+        constexpr std::size_t kRegs = sizeof(a.r) / sizeof(a.r[0]);
+        static_assert(kRegs % 4 == 0, "whole blocks of four registers");
+        for (std::size_t g = 0; g < kRegs / 4; ++g) {
+            I32Quad r;
+            for (std::size_t q = 0; q < 4; ++q) {
+                const vec::f32 x = a.r[4 * g + q] + offset;
+                const vec::f32 up = hi < x ? hi : x;   // NaN stays NaN
+                r.v[q] = vec::trunc_i32(round_lane(lo > up ? lo : up));
             }
-            pack_store(r, out + 16 * g);
+            store_sat<Store::Cached>(out + kQuad * g, r);
         }
     }
 };

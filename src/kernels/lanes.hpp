@@ -14,7 +14,6 @@
 #include <type_traits>
 
 #include "kernels/map.hpp"
-#include "kernels/simd.hpp"
 #include "kernels/vec.hpp"
 #include "rvl.h"
 
@@ -29,25 +28,6 @@ struct I32Quad {
 struct F32Quad {
     vec::f32 v[4];
 };
-
-// One 16-byte store, cached or streamed (p must then be 16-byte aligned).
-template <Store S, class T>
-inline void put(T* p, simd::reg_t<T> v) {
-    if constexpr (S == Store::NonTemporal)
-        simd::stream(p, v);
-    else
-        simd::storeu(p, v);
-}
-
-// One store of a register of the variant's width, cached or streamed (p must
-// then be aligned to the width).
-template <Store S, class V>
-inline void put_vec(void* p, V v) {
-    if constexpr (std::is_same_v<vec::elem_t<V>, float>)
-        vec::put<S == Store::NonTemporal>(static_cast<float*>(p), vec::as<vec::F>(v));
-    else
-        vec::put<S == Store::NonTemporal>(p, vec::as<vec::I>(v));
-}
 
 // An unaligned scalar read of sizeof(U) bytes.
 template <class U, class T>

@@ -16,8 +16,10 @@
 // what operators cannot say: loads that widen, saturating stores, rounding,
 // and the conversions to and from double precision.
 //
-// The older kernels still use 16-byte registers directly (simd.hpp); they are
-// compiled per variant too and move here family by family.
+// A few kernels keep 16-byte registers in every variant, written with SSE
+// intrinsics: those whose lane structure is part of their float results
+// (the 32f sums and norms, 32f extrema with NaN), and the resize, FFT and
+// integer filter loops, which are compiled per variant like everything else.
 #pragma once
 
 #include <immintrin.h>
@@ -72,6 +74,19 @@ using u32 = std::uint32_t __attribute__((vector_size(kBytes)));
 using f32 = float __attribute__((vector_size(kBytes)));
 using i64 = std::int64_t __attribute__((vector_size(kBytes)));
 using f64 = double __attribute__((vector_size(kBytes)));
+
+// The register type of elements of type T.
+template <class T> struct of_t;
+template <> struct of_t<std::int8_t> { using type = i8; };
+template <> struct of_t<std::uint8_t> { using type = u8; };
+template <> struct of_t<std::int16_t> { using type = i16; };
+template <> struct of_t<std::uint16_t> { using type = u16; };
+template <> struct of_t<std::int32_t> { using type = i32; };
+template <> struct of_t<std::uint32_t> { using type = u32; };
+template <> struct of_t<float> { using type = f32; };
+template <> struct of_t<double> { using type = f64; };
+template <class T>
+using of = typename of_t<T>::type;
 
 // The same bits as another register type.
 template <class To, class From>
@@ -296,6 +311,23 @@ inline void put(float* p, F v) {
     else storeu(p, v);
 }
 
+// Stores the 16 values of four 16-byte registers of 32-bit lanes, in order,
+// saturated to D (8u, 8s, 16u, 16s) by the packing instructions (a signed
+// pack to 16 bits, then to 8): the baseline's form, also used in every width
+// by loops whose lanes stay 16 bytes wide.
+template <bool Stream, class D>
+inline void store_sat4_16(D* p, const __m128i (&x)[4]) {
+    static_assert(sizeof(D) <= 2);
+    if constexpr (sizeof(D) == 2) {
+        const bool u = std::is_same_v<D, Rvl16u>;
+        put<Stream>(p, u ? _mm_packus_epi32(x[0], x[1]) : _mm_packs_epi32(x[0], x[1]));
+        put<Stream>(p + 8, u ? _mm_packus_epi32(x[2], x[3]) : _mm_packs_epi32(x[2], x[3]));
+    } else {
+        const __m128i lo = _mm_packs_epi32(x[0], x[1]), hi = _mm_packs_epi32(x[2], x[3]);
+        put<Stream>(p, std::is_same_v<D, Rvl8u> ? _mm_packus_epi16(lo, hi) : _mm_packs_epi16(lo, hi));
+    }
+}
+
 // Stores the 4 * lanes<int32> values of four registers of 32-bit lanes, in
 // order, saturated to D (8u, 8s, 16u, 16s): the values of the SSE packing
 // instructions (a signed pack to 16 bits, then to 8), whatever the width.
@@ -336,16 +368,7 @@ inline void store_sat4(D* p, const I (&x)[4]) {
         }
     }
 #else
-    {
-        if constexpr (sizeof(D) == 2) {
-            const bool u = std::is_same_v<D, Rvl16u>;
-            put<Stream>(p, u ? _mm_packus_epi32(x[0], x[1]) : _mm_packs_epi32(x[0], x[1]));
-            put<Stream>(p + 8, u ? _mm_packus_epi32(x[2], x[3]) : _mm_packs_epi32(x[2], x[3]));
-        } else {
-            const __m128i lo = _mm_packs_epi32(x[0], x[1]), hi = _mm_packs_epi32(x[2], x[3]);
-            put<Stream>(p, std::is_same_v<D, Rvl8u> ? _mm_packus_epi16(lo, hi) : _mm_packs_epi16(lo, hi));
-        }
-    }
+    store_sat4_16<Stream>(p, x);
 #endif
 }
 

@@ -6,19 +6,27 @@
 #include "frame/binary.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
-#include "kernels/compare.hpp"
+#include "kernels/lanes.hpp"
 
 namespace rvl {
 namespace {
 
+// One block is 64 bytes (at most 64 elements, as the two-operand row loop
+// asks): one to four registers of the variant's width. The comparisons keep
+// the first source's element unless the second is strictly smaller (larger),
+// so a NaN in the second source gives the first source's element and a NaN
+// in the first gives the NaN.
 template <class T, bool Max>
 struct EveryOp {
-    static constexpr std::size_t kBlock = 16;
+    using V = vec::of<T>;
+    static constexpr std::size_t kBlock = 64 / sizeof(T);
+    static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     int block(const T* a, const T* b, T* d) const {
-        for (std::size_t i = 0; i < 16; i += simd::lanes<T>) {
-            const auto x = simd::loadu(a + i), y = simd::loadu(b + i);
-            put<St>(d + i, Max ? vmax<T>(y, x) : vmin<T>(y, x));
+        for (std::size_t i = 0; i < kBlock; i += vec::lanes<T>) {
+            const V x = vec::as<V>(vec::loadu(static_cast<const void*>(a + i)));
+            const V y = vec::as<V>(vec::loadu(static_cast<const void*>(b + i)));
+            put_vec<St>(d + i, Max ? (y > x ? y : x) : (y < x ? y : x));
         }
         return 0;
     }

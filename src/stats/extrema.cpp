@@ -15,7 +15,7 @@
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "frame/walk.hpp"
-#include "kernels/compare.hpp"
+#include "kernels/reduce.hpp"
 
 namespace rvl {
 namespace {
@@ -26,34 +26,18 @@ template <class T>
 T scalar_max(T a, T b) { return b > a ? b : a; }
 
 // Updates mins[c] and maxs[c] (c < P) with n = width x C interleaved
-// elements. 48-byte blocks hold a whole number of pixels for every type and
-// C = 1, 3, 4, so each register position belongs to one channel; the blocks
-// are reduced in registers and folded per channel at the end.
+// elements: whole blocks in registers, folded per channel at the end of the
+// row, then the rest element by element.
 template <class T, int C, int P>
 void row_extrema(const T* row, std::int64_t width, T (&mins)[4], T (&maxs)[4]) {
-    constexpr std::int64_t L = simd::lanes<T>;
+    using E = BlockExtrema<T>;
     const std::int64_t n = width * C;
     std::int64_t i = 0;
-    if (n >= 3 * L) {
-        simd::reg_t<T> lo[3], hi[3];
-#pragma GCC unroll 3
-        for (int r = 0; r < 3; ++r) lo[r] = hi[r] = simd::loadu(row + r * L);
-        for (i = 3 * L; i + 3 * L <= n; i += 3 * L)
-#pragma GCC unroll 3
-            for (int r = 0; r < 3; ++r) {
-                const auto x = simd::loadu(row + i + r * L);
-                lo[r] = vmin<T>(lo[r], x);
-                hi[r] = vmax<T>(hi[r], x);
-            }
-        for (int r = 0; r < 3; ++r) {
-            alignas(16) T a[L], b[L];
-            simd::storeu(a, lo[r]);
-            simd::storeu(b, hi[r]);
-            for (std::int64_t e = 0; e < L; ++e) {
-                const int c = int((r * L + e) % C);
-                if (c < P) mins[c] = scalar_min(mins[c], a[e]), maxs[c] = scalar_max(maxs[c], b[e]);
-            }
-        }
+    if (n >= E::kBlock) {
+        E e;
+        e.start(row);
+        for (i = E::kBlock; i + E::kBlock <= n; i += E::kBlock) e.add(row + i);
+        e.template fold<C, P>(mins, maxs, scalar_min<T>, scalar_max<T>);
     }
     for (; i < n; ++i) {
         const int c = int(i % C);
@@ -61,42 +45,27 @@ void row_extrema(const T* row, std::int64_t width, T (&mins)[4], T (&maxs)[4]) {
     }
 }
 
-// The whole image: 48-byte blocks start at every row's first pixel, so a
-// register position belongs to the same channel in every row and the
-// registers are folded into channel values once, at the end.
+// The whole image: blocks start at every row's first pixel, so a register
+// position belongs to the same channel in every row and the registers are
+// folded into channel values once, at the end.
 template <class T, int C, int P>
 void image_extrema(const T* src, int step, RvlSize roi, T (&mins)[4], T (&maxs)[4]) {
-    constexpr std::int64_t L = simd::lanes<T>;
-    const std::int64_t n = std::int64_t{roi.width} * C, blocks = n / (3 * L);
+    using E = BlockExtrema<T>;
+    const std::int64_t n = std::int64_t{roi.width} * C, blocks = n / E::kBlock;
     for (int c = 0; c < 4; ++c) mins[c] = maxs[c] = src[c < P ? c : 0];
     // Registers are loaded only when a row holds a whole block: an image
     // narrower than that is read element by element and never past its ROI.
-    simd::reg_t<T> lo0{}, lo1{}, lo2{}, hi0{}, hi1{}, hi2{};
-    if (blocks > 0) {
-        lo0 = hi0 = simd::loadu(src), lo1 = hi1 = simd::loadu(src + L), lo2 = hi2 = simd::loadu(src + 2 * L);
-    }
+    E e;
+    if (blocks > 0) e.start(src);
     for (std::int64_t y = 0; y < roi.height; ++y) {
         const T* row = row_at(src, step, y);
-        for (std::int64_t k = 0; k < blocks; ++k) {
-            const auto x0 = simd::loadu(row + 3 * L * k), x1 = simd::loadu(row + 3 * L * k + L),
-                       x2 = simd::loadu(row + 3 * L * k + 2 * L);
-            lo0 = vmin<T>(lo0, x0), lo1 = vmin<T>(lo1, x1), lo2 = vmin<T>(lo2, x2);
-            hi0 = vmax<T>(hi0, x0), hi1 = vmax<T>(hi1, x1), hi2 = vmax<T>(hi2, x2);
-        }
-        for (std::int64_t i = blocks * 3 * L; i < n; ++i) {
+        for (std::int64_t k = 0; k < blocks; ++k) e.add(row + k * E::kBlock);
+        for (std::int64_t i = blocks * E::kBlock; i < n; ++i) {
             const int c = int(i % C);
             if (c < P) mins[c] = scalar_min(mins[c], row[i]), maxs[c] = scalar_max(maxs[c], row[i]);
         }
     }
-    if (blocks > 0) {
-        alignas(16) T a[3 * L], b[3 * L];
-        simd::storeu(a, lo0), simd::storeu(a + L, lo1), simd::storeu(a + 2 * L, lo2);
-        simd::storeu(b, hi0), simd::storeu(b + L, hi1), simd::storeu(b + 2 * L, hi2);
-        for (std::int64_t e = 0; e < 3 * L; ++e) {
-            const int c = int(e % C);
-            if (c < P) mins[c] = scalar_min(mins[c], a[e]), maxs[c] = scalar_max(maxs[c], b[e]);
-        }
-    }
+    if (blocks > 0) e.template fold<C, P>(mins, maxs, scalar_min<T>, scalar_max<T>);
 }
 
 template <RvlChannels L>

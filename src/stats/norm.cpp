@@ -37,82 +37,9 @@
 namespace rvl {
 namespace {
 
-enum class NK { Inf, L1, L2 };
+using NK = NormKind;
 
 constexpr std::int64_t kStripColumns = 32768;
-
-// 8u rows, 16 pixels' worth of bytes at a time for C = 1 and 48 bytes (16
-// pixels of C3 or 12 of C4: whole pixels) otherwise: |a - b| or a as bytes,
-// then per channel a running maximum, byte-absolute-difference sums, or
-// squares summed in exact 32-bit lanes that are flushed to 64 bits in time.
-// Returns the number of pixels done; the caller finishes the rest.
-template <NK K, int C, bool Diff>
-std::int64_t byte_norm_row(const Rvl8u* a, const Rvl8u* b, std::int64_t pixels, std::uint64_t (&acc)[C]) {
-    constexpr std::int64_t kChunkBytes = 48, kChunkPixels = kChunkBytes / C;
-    const std::int64_t chunks = pixels / kChunkPixels;
-    if (chunks == 0) return 0;
-    __m128i masks[C][3];
-    for (int c = 0; c < C; ++c)
-        for (int r = 0; r < 3; ++r) {
-            alignas(16) std::uint8_t m[16];
-            for (int e = 0; e < 16; ++e) m[e] = ((r * 16 + e) % C == c) ? 0xFF : 0;
-            masks[c][r] = _mm_load_si128(reinterpret_cast<const __m128i*>(m));
-        }
-    const __m128i zero = _mm_setzero_si128();
-    __m128i lanes[C], big[3] = {zero, zero, zero};
-    for (auto& l : lanes) l = zero;
-    auto flush = [&] {
-        for (int c = 0; c < C; ++c) {
-            alignas(16) std::uint32_t v[4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(v), lanes[c]);
-            acc[c] += K == NK::L1 ? std::uint64_t{v[0]} + v[2] : std::uint64_t{v[0]} + v[1] + v[2] + v[3];
-            lanes[c] = zero;
-        }
-    };
-    for (std::int64_t k = 0; k < chunks; ++k) {
-        __m128i v[3];
-#pragma GCC unroll 3
-        for (int r = 0; r < 3; ++r) {
-            v[r] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k * kChunkBytes + 16 * r));
-            if constexpr (Diff) {
-                const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + k * kChunkBytes + 16 * r));
-                v[r] = _mm_or_si128(_mm_subs_epu8(v[r], w), _mm_subs_epu8(w, v[r]));
-            }
-        }
-        if constexpr (K == NK::Inf) {
-#pragma GCC unroll 3
-            for (int r = 0; r < 3; ++r) big[r] = _mm_max_epu8(big[r], v[r]);
-        } else {
-#pragma GCC unroll 4
-            for (int c = 0; c < C; ++c)
-#pragma GCC unroll 3
-                for (int r = 0; r < 3; ++r) {
-                    const __m128i m = C == 1 ? v[r] : _mm_and_si128(v[r], masks[c][r]);
-                    if constexpr (K == NK::L1) {
-                        lanes[c] = _mm_add_epi32(lanes[c], _mm_sad_epu8(m, zero));
-                    } else {
-                        const __m128i lo = _mm_unpacklo_epi8(m, zero), hi = _mm_unpackhi_epi8(m, zero);
-                        lanes[c] = _mm_add_epi32(lanes[c], _mm_add_epi32(_mm_madd_epi16(lo, lo), _mm_madd_epi16(hi, hi)));
-                    }
-                }
-            // Each 32-bit lane gains at most 3 x 2 x 2 x 255^2 per chunk.
-            if ((k & 2047) == 2047) flush();
-        }
-    }
-    if constexpr (K == NK::Inf) {
-        for (int r = 0; r < 3; ++r) {
-            alignas(16) std::uint8_t m[16];
-            _mm_store_si128(reinterpret_cast<__m128i*>(m), big[r]);
-            for (int e = 0; e < 16; ++e) {
-                const int c = (r * 16 + e) % C;
-                acc[c] = m[e] > acc[c] ? m[e] : acc[c];
-            }
-        }
-    } else {
-        flush();
-    }
-    return chunks * kChunkPixels;
-}
 
 // Exact integer accumulation of one strip of columns [x0, x1): the Inf
 // maximum or the L1/L2 sum per channel.
@@ -124,7 +51,7 @@ void integer_strip(const T* a, int as, const T* b, int bs, std::int64_t height, 
         const T* rb = Diff ? row_at(b, bs, y) : nullptr;
         std::int64_t x = x0;
         if constexpr (std::is_same_v<T, Rvl8u>) {
-            x = x0 + byte_norm_row<K, C, Diff>(ra + C * x0, Diff ? rb + C * x0 : nullptr, x1 - x0, acc);
+            x = x0 + add_byte_norms<K, C, Diff>(ra + C * x0, Diff ? rb + C * x0 : nullptr, C * (x1 - x0), acc) / C;
         }
         for (; x < x1; ++x)
             for (int c = 0; c < C; ++c) {
@@ -165,29 +92,12 @@ void integer_sums(const T* a, int as, const T* b, int bs, RvlSize roi, double (&
 template <NK K, int C, bool Diff>
 void float_sums(const Rvl32f* a, int as, const Rvl32f* b, int bs, RvlSize roi, RvlHintAlgorithm hint, double (&out)[C]) {
     const std::int64_t w = roi.width;
-    const __m128 signBit = _mm_set1_ps(-0.0f);
     if constexpr (K == NK::Inf) {
         float m[C] = {};
         for (std::int64_t y = 0; y < roi.height; ++y) {
             const Rvl32f* ra = row_at(a, as, y);
             const Rvl32f* rb = Diff ? row_at(b, bs, y) : nullptr;
-            std::int64_t i = 0;
-            if constexpr (C == 1 || C == 4) {
-                __m128 acc = C == 1 ? _mm_set1_ps(m[0]) : _mm_loadu_ps(m);
-                for (; i + 4 <= w * C; i += 4) {
-                    __m128 v = _mm_loadu_ps(ra + i);
-                    if constexpr (Diff) v = _mm_sub_ps(v, _mm_loadu_ps(rb + i));
-                    acc = _mm_max_ps(acc, _mm_andnot_ps(signBit, v));
-                }
-                alignas(16) float v[4];
-                _mm_store_ps(v, acc);
-                if constexpr (C == 1) m[0] = std::max(std::max(v[0], v[1]), std::max(v[2], v[3]));
-                else std::memcpy(m, v, sizeof m);
-            }
-            for (; i < w * C; ++i) {
-                const float v = Diff ? ra[i] - rb[i] : ra[i];
-                m[i % C] = std::max(m[i % C], std::fabs(v));
-            }
+            max_abs_row<C, Diff>(ra, rb, w * C, m);
         }
         for (int c = 0; c < C; ++c) out[c] = m[c];
     } else if (hint == rvlHintAccurate) {
@@ -214,9 +124,9 @@ void float_sums(const Rvl32f* a, int as, const Rvl32f* b, int bs, RvlSize roi, R
             const Rvl32f* ra = row_at(a, as, y);
             const Rvl32f* rb = Diff ? row_at(b, bs, y) : nullptr;
             if constexpr (K == NK::L1)
-                add_to_lanes<C, true, Diff>(ra, rb, w, lanes, [&](__m128 x) { return _mm_andnot_ps(signBit, x); });
+                add_to_lanes<C, true, Diff, LaneMap::Abs>(ra, rb, w, lanes);
             else
-                add_to_lanes<C, true, Diff>(ra, rb, w, lanes, [](__m128 x) { return _mm_mul_ps(x, x); });
+                add_to_lanes<C, true, Diff, LaneMap::Square>(ra, rb, w, lanes);
         }
         for (int c = 0; c < C; ++c) out[c] = static_cast<double>(combine_lanes(lanes[c]));
     }

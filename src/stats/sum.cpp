@@ -20,28 +20,6 @@
 #include "stats/stats_common.hpp"
 
 namespace rvl {
-namespace {
-
-float sixteen_lane_sum(const Rvl32f* row, std::int64_t width) {
-    __m128 r0 = _mm_setzero_ps(), r1 = r0, r2 = r0, r3 = r0;
-    std::int64_t j = 0;
-    for (; j + 16 <= width; j += 16) {
-        r0 = _mm_add_ps(r0, _mm_loadu_ps(row + j));
-        r1 = _mm_add_ps(r1, _mm_loadu_ps(row + j + 4));
-        r2 = _mm_add_ps(r2, _mm_loadu_ps(row + j + 8));
-        r3 = _mm_add_ps(r3, _mm_loadu_ps(row + j + 12));
-    }
-    alignas(16) float lanes[16];
-    _mm_store_ps(lanes, r0), _mm_store_ps(lanes + 4, r1), _mm_store_ps(lanes + 8, r2), _mm_store_ps(lanes + 12, r3);
-    for (; j < width; ++j) lanes[j % 16] += row[j];
-    const __m128 sum = _mm_add_ps(_mm_add_ps(_mm_load_ps(lanes), _mm_load_ps(lanes + 4)),
-                                  _mm_add_ps(_mm_load_ps(lanes + 8), _mm_load_ps(lanes + 12)));
-    alignas(16) float l[4];
-    _mm_store_ps(l, sum);
-    return (l[0] + l[1]) + (l[2] + l[3]);
-}
-
-}  // namespace
 
 template <class T, int C>
 RvlResult channel_sums(const T* pSrc, int srcStep, RvlSize roi, Rvl64f* sum, RvlHintAlgorithm hint) {
@@ -83,7 +61,7 @@ RvlResult channel_sums(const T* pSrc, int srcStep, RvlSize roi, Rvl64f* sum, Rvl
                 total[0] += static_cast<double>(sixteen_lane_sum(row, w));
             } else {
                 float lanes[C][4] = {};
-                add_to_lanes<C, false, false>(row, nullptr, w, lanes, [](__m128 x) { return x; });
+                add_to_lanes<C, false, false, LaneMap::Value>(row, nullptr, w, lanes);
                 for (int c = 0; c < C; ++c) total[c] += static_cast<double>(combine_lanes(lanes[c]));
             }
         }

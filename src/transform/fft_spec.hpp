@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "rvl.h"
-#include "transform/fft_engine.hpp"
+#include "kernels/fft.hpp"
 
 namespace rvl::fft {
 

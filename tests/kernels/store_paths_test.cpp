@@ -22,7 +22,7 @@ using Streamed = std::integral_constant<Store, Store::NonTemporal>;
 
 struct Increment {
     std::int32_t operator()(std::int32_t x) const { return x + 1; }
-    __m128i operator()(__m128i x) const { return _mm_add_epi32(x, _mm_set1_epi32(1)); }
+    rvl::vec::i32 operator()(rvl::vec::i32 x) const { return x + 1; }
 };
 
 // write(storeTag, dst, n) must give the same row with both tags.

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "transform/fft_engine.hpp"
+#include "kernels/fft.hpp"
 
 namespace {
 
