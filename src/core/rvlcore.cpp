@@ -46,6 +46,13 @@ std::uint64_t largest_cache_from_legacy_amd() {
     return l3 > l2 ? l3 : l2;
 }
 
+std::uint64_t largest_cache() {
+    std::uint64_t size = largest_cache_from_leaf(4);
+    if (size == 0) size = largest_cache_from_leaf(0x8000001Du);
+    if (size == 0) size = largest_cache_from_legacy_amd();
+    return size;
+}
+
 }  // namespace
 
 extern "C" {
@@ -58,9 +65,12 @@ void rvlFree(void* ptr) { std::free(ptr); }
 
 RvlResult rvlGetMaxCacheSizeB(int* pSizeByte) {
     if (pSizeByte == nullptr) return rvlResNullPointer;
-    std::uint64_t size = largest_cache_from_leaf(4);
-    if (size == 0) size = largest_cache_from_leaf(0x8000001Du);
-    if (size == 0) size = largest_cache_from_legacy_amd();
+    // The caches do not change while the process runs, and each cpuid
+    // instruction traps to the hypervisor in a virtual machine (tens of
+    // microseconds for the whole walk, paid by every large image call):
+    // the walk runs once, on first use, and its answer is kept as a
+    // constant (initialised under the compiler's thread-safe guard).
+    static const std::uint64_t size = largest_cache();
     if (size == 0) return rvlResUnsupportedMode;
     *pSizeByte = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
     return rvlResOk;

@@ -49,7 +49,11 @@ inline constexpr std::size_t kAlignOf<Op, std::void_t<decltype(Op::kAlign)>> = O
 // goes through a padded copy. Other rows (in-place ones among them) take the
 // padded copies.
 template <Store St = Store::Cached, class S, class D, class Op>
-[[gnu::flatten]] inline void block_row(const S* src, D* dst, std::size_t n, const Op& op) {
+[[gnu::flatten]] inline void block_row(const S* src, D* dst, std::size_t n, const Op& shared) {
+    // A private copy of the operation: stores through an 8-bit destination
+    // may alias any object, and would have its parameters reloaded after
+    // every block.
+    const Op op = shared;
     constexpr std::size_t B = Op::kBlock, A = kAlignOf<Op>;
     static_assert(A / sizeof(D) <= B, "the lead before the first aligned block fits one block");
     const bool overlapBlocks = n >= B && apart(src, dst, n);
@@ -113,7 +117,9 @@ inline std::uint64_t partial_block2(const Op& op, const A* a, const B* b, D* dst
 }
 
 template <Store St, class A, class B, class D, class Op>
-[[gnu::flatten]] inline std::uint64_t block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& op) {
+[[gnu::flatten]] inline std::uint64_t block_row2(const A* a, const B* b, D* dst, std::size_t n, const Op& shared) {
+    // A private copy of the operation, as in block_row.
+    const Op op = shared;
     constexpr std::size_t K = Op::kBlock, Al = kAlignOf<Op>;
     static_assert(K <= 64, "one flag bit per block element");
     std::uint64_t flags = 0;

@@ -48,14 +48,14 @@ struct CopyKernel {
 // Fills n elements with a per-channel pattern value[0..C-1], repeated, the
 // row starting at channel 0.
 //
-// Cached rows of some length are filled by copying a prepared 1536-byte
-// pattern block with memcpy (1536 bytes hold a whole number of pixels for
-// every element size and channel count up to 4); single-byte fills use
-// memset. Streamed rows are written a register at a time with cache-bypassing
-// stores after the lead elements. Short rows are written element by element.
+// Rows of some length are written from three registers of a prepared
+// pattern (a whole number of pixels for every element size and channel
+// count up to 4) after the lead elements, with ordinary or cache-bypassing
+// stores; cached single-byte fills use memset. Short rows are written
+// element by element.
 template <Store St, class T, int C>
 struct FillKernel {
-    static constexpr std::size_t kPatternElements = 1536 / sizeof(T);
+    static constexpr std::size_t kPatternElements = 3 * vec::lanes<T> + 4;
     T value[C];
     alignas(16) T pattern[kPatternElements];
 
@@ -67,35 +67,31 @@ struct FillKernel {
     void operator()(T* dst, std::size_t n) const {
         if (n < 64) {
             for (std::size_t j = 0; j < n; ++j) dst[j] = value[j % C];
-        } else if constexpr (St == Store::Cached) {
-            if constexpr (sizeof(T) == 1 && C == 1) {
-                std::memset(dst, value[0], n);
-            } else {
-                std::size_t i = 0;
-                for (; i + kPatternElements <= n; i += kPatternElements) std::memcpy(dst + i, pattern, sizeof pattern);
-                std::memcpy(dst + i, pattern, (n - i) * sizeof(T));
-            }
+        } else if constexpr (St == Store::Cached && sizeof(T) == 1 && C == 1) {
+            std::memset(dst, value[0], n);
         } else {
-            stream(dst, n);
+            registers(dst, n);
         }
     }
 
 private:
-    void stream(T* dst, std::size_t n) const {
+    // The lead elements one at a time up to the register width, then three
+    // registers of the pattern (a whole number of pixels) at a time.
+    void registers(T* dst, std::size_t n) const {
         constexpr std::size_t L = vec::lanes<T>;
         std::size_t i = std::min(lead_to<vec::kBytes>(dst), n);
         for (std::size_t j = 0; j < i; ++j) dst[j] = value[j % C];
         if (reinterpret_cast<std::uintptr_t>(dst + i) % vec::kBytes == 0) {
-            // Three registers hold a whole number of pixels.
+            constexpr bool kStream = St == Store::NonTemporal;
             const T* p = pattern + i % C;
             auto load = [](const T* q) { return vec::loadu(static_cast<const void*>(q)); };
             const vec::I p0 = load(p), p1 = load(p + L), p2 = load(p + 2 * L);
             for (; i + 3 * L <= n; i += 3 * L) {
-                vec::put<true>(dst + i, p0);
-                vec::put<true>(dst + i + L, p1);
-                vec::put<true>(dst + i + 2 * L, p2);
+                vec::put<kStream>(dst + i, p0);
+                vec::put<kStream>(dst + i + L, p1);
+                vec::put<kStream>(dst + i + 2 * L, p2);
             }
-            _mm_sfence();
+            if (kStream) _mm_sfence();
         }
         for (std::size_t j = i; j < n; ++j) dst[j] = value[j % C];
     }

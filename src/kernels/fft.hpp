@@ -8,7 +8,8 @@
 //
 // Twiddles are w^k = exp(-2 pi i k / N) for k < N, formed in double and
 // rounded to single precision once; the inverse uses their conjugates. Two
-// complex values share a 16-byte register (re, im, re, im).
+// complex values share a 16-byte register (re, im, re, im); the passes whose
+// sub-sequences are long enough take registers of the variant's width.
 #pragma once
 
 #include <pmmintrin.h>
@@ -17,6 +18,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "kernels/vec.hpp"
 
 namespace rvl::fft {
 
@@ -63,6 +66,49 @@ inline __m128 load1x2(const Cf* p) {  // one complex value in both halves
 inline void store_low(Cf* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v)); }
 inline void store_high(Cf* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(_mm_movehl_ps(v, v))); }
 
+// ---- Registers of the variant's full width: lanes<float> / 2 complex values.
+// The same formulas as above; the addsub of the widest registers is an
+// addition of the operand with its even lanes negated, which rounds exactly
+// as the subtraction does, so every width gives the same values.
+namespace wide {
+
+using V = vec::F;
+inline constexpr std::int64_t kComplex = static_cast<std::int64_t>(vec::lanes<float>) / 2;
+
+inline V load(const Cf* p) { return vec::loadu(&p->re); }
+inline void store(Cf* p, V v) { vec::storeu(&p->re, v); }
+// One complex value in every pair of lanes.
+inline V broadcast(const Cf* p) {
+    double bits;
+    std::memcpy(&bits, p, sizeof bits);
+    return vec::as<V>(RVL_MM(set1_pd)(bits));
+}
+// even in the real lanes, odd in the imaginary ones.
+inline V pairs(float even, float odd) {
+    const Cf pair{even, odd};
+    return broadcast(&pair);
+}
+inline V flip(V v, V signs) { return RVL_MM(xor_ps)(v, signs); }
+inline V swap_pairs(V a) { return RVL_MM(shuffle_ps)(a, a, _MM_SHUFFLE(2, 3, 0, 1)); }
+inline V addsub(V x, V y) {
+#if RVL_VEC_BYTES == 64
+    return x + flip(y, pairs(-0.0f, 0.0f));
+#else
+    return RVL_MM(addsub_ps)(x, y);
+#endif
+}
+inline V cmul(V a, V b) { return addsub(a * RVL_MM(moveldup_ps)(b), swap_pairs(a) * RVL_MM(movehdup_ps)(b)); }
+template <bool Inverse>
+inline V times_i(V a) {
+    return flip(swap_pairs(a), Inverse ? pairs(-0.0f, 0.0f) : pairs(0.0f, -0.0f));
+}
+template <bool Inverse>
+inline V twiddle_of(V w) {
+    return Inverse ? flip(w, pairs(0.0f, -0.0f)) : w;
+}
+
+}  // namespace wide
+
 // One radix-4 Stockham pass: n points per sub-sequence, s sub-sequences
 // (n * s = N), twiddle w_N^(p s) at tw[p * s * stride].
 template <bool Inverse>
@@ -98,7 +144,30 @@ void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* t
         }
         return;
     }
-    // s >= 4 (a power of four times the first pass's 1), vectorised over q.
+    // s >= 4 (a power of four times the first pass's 1), vectorised over q:
+    // full-width registers once s holds one, else two values at a time.
+    if (s >= wide::kComplex) {
+        for (std::int64_t p = 0; p < m; ++p) {
+            namespace w = wide;
+            using V = w::V;
+            const V w1 = w::twiddle_of<Inverse>(w::broadcast(tw + p * s * stride));
+            const V w2 = w::twiddle_of<Inverse>(w::broadcast(tw + 2 * p * s * stride));
+            const V w3 = w::twiddle_of<Inverse>(w::broadcast(tw + 3 * p * s * stride));
+            const Cf* xa = x + s * p;
+            Cf* ya = y + s * 4 * p;
+            for (std::int64_t q = 0; q < s; q += w::kComplex) {
+                const V a = w::load(xa + q), b = w::load(xa + q + s * m);
+                const V c = w::load(xa + q + 2 * s * m), d = w::load(xa + q + 3 * s * m);
+                const V apc = a + c, amc = a - c, bpd = b + d;
+                const V jbmd = w::times_i<Inverse>(b - d);
+                w::store(ya + q, apc + bpd);
+                w::store(ya + q + s, w::cmul(amc + jbmd, w1));
+                w::store(ya + q + 2 * s, w::cmul(apc - bpd, w2));
+                w::store(ya + q + 3 * s, w::cmul(amc - jbmd, w3));
+            }
+        }
+        return;
+    }
     for (std::int64_t p = 0; p < m; ++p) {
         const __m128 w1 = twiddle_of<Inverse>(load1x2(tw + p * s * stride));
         const __m128 w2 = twiddle_of<Inverse>(load1x2(tw + 2 * p * s * stride));

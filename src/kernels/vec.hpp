@@ -102,7 +102,28 @@ using elem_t = std::remove_cv_t<std::remove_reference_t<decltype(std::declval<V>
 // Every lane x.
 template <class V, class T>
 inline V splat(T x) {
-    return V{} + static_cast<elem_t<V>>(x);
+    // The width's broadcast: a loop over the lanes, or an addition to zero
+    // (which must stay an instruction, since it turns -0 into +0), would not
+    // always become one.
+    using E = elem_t<V>;
+    const E e = static_cast<E>(x);
+    if constexpr (std::is_same_v<E, float>) {
+        return as<V>(RVL_MM(set1_ps)(e));
+    } else if constexpr (std::is_same_v<E, double>) {
+        return as<V>(RVL_MM(set1_pd)(e));
+    } else if constexpr (sizeof(E) == 1) {
+        return as<V>(RVL_MM(set1_epi8)(static_cast<char>(e)));
+    } else if constexpr (sizeof(E) == 2) {
+        return as<V>(RVL_MM(set1_epi16)(static_cast<short>(e)));
+    } else if constexpr (sizeof(E) == 4) {
+        return as<V>(RVL_MM(set1_epi32)(static_cast<int>(e)));
+    } else {
+#if RVL_VEC_BYTES == 64
+        return as<V>(_mm512_set1_epi64(static_cast<long long>(e)));
+#else
+        return as<V>(RVL_MM(set1_epi64x)(static_cast<long long>(e)));
+#endif
+    }
 }
 
 // ---- Loads and stores ----------------------------------------------------------
@@ -336,17 +357,24 @@ inline void store_sat4(D* p, const I (&x)[4]) {
     static_assert(sizeof(D) <= 2);
 #if RVL_VEC_BYTES == 64
     {
-        // Saturating narrowing straight from 32 bits; unsigned targets clamp
-        // negatives (and 0x80000000) to 0 first.
-        for (int k = 0; k < 4; ++k) {
-            if constexpr (std::is_same_v<D, Rvl8u>)
-                put<Stream>(p + 16 * k, _mm512_cvtusepi32_epi8(_mm512_max_epi32(x[k], zero())));
-            else if constexpr (std::is_same_v<D, Rvl8s>)
-                put<Stream>(p + 16 * k, _mm512_cvtsepi32_epi8(x[k]));
-            else if constexpr (std::is_same_v<D, Rvl16u>)
-                put<Stream>(p + 16 * k, _mm512_cvtusepi32_epi16(_mm512_max_epi32(x[k], zero())));
-            else
-                put<Stream>(p + 16 * k, _mm512_cvtsepi32_epi16(x[k]));
+        // The packs work within 128-bit quarters; one permutation after the
+        // last pack puts the elements back in order (four narrowing moves
+        // cost more on some processors than two or three packs and one
+        // permutation).
+        auto pack16 = [](__m512i a, __m512i b) {
+            return std::is_same_v<D, Rvl16u> ? _mm512_packus_epi32(a, b) : _mm512_packs_epi32(a, b);
+        };
+        const __m512i lo = pack16(x[0], x[1]), hi = pack16(x[2], x[3]);
+        if constexpr (sizeof(D) == 2) {
+            // Quarter q holds 4 values of each operand: 64-bit pieces 2q, 2q+1.
+            const __m512i order = _mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7);
+            put<Stream>(p, _mm512_permutexvar_epi64(order, lo));
+            put<Stream>(p + 32, _mm512_permutexvar_epi64(order, hi));
+        } else {
+            // Quarter q holds 4 values of each register k: 32-bit piece 4q + k.
+            const __m512i b = std::is_same_v<D, Rvl8u> ? _mm512_packus_epi16(lo, hi) : _mm512_packs_epi16(lo, hi);
+            const __m512i order = _mm512_setr_epi32(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15);
+            put<Stream>(p, _mm512_permutexvar_epi32(order, b));
         }
     }
 #elif RVL_VEC_BYTES == 32
