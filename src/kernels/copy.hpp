@@ -100,54 +100,38 @@ private:
 // ---- Masked runs ------------------------------------------------------------
 
 // Calls run(x, count) for the pixels of a row whose mask byte is non-zero,
-// grouping them into runs. Sixty-four mask bytes are tested at once, so
-// all-zero and all-set stretches cost a few instructions per 64 pixels. Pixels whose mask
-// is zero are never touched.
+// grouping them into runs. Sixty-four mask bytes are tested at once (one to
+// four registers), so all-zero and all-set stretches cost a few instructions
+// per 64 pixels, and a mixed stretch one step per run in it. Pixels whose
+// mask is zero are never touched.
 template <class Run>
 inline void for_masked_runs(const unsigned char* mask, std::size_t width, Run&& run) {
-    std::size_t x = 0;
     std::size_t runStart = 0, runLength = 0;
-    auto flush = [&] {
-        if (runLength) run(runStart, runLength);
-        runLength = 0;
-    };
     auto add = [&](std::size_t at, std::size_t count) {
         if (runLength && runStart + runLength == at) {
             runLength += count;
         } else {
-            flush();
+            if (runLength) run(runStart, runLength);
             runStart = at;
             runLength = count;
         }
     };
-    const __m128i zero = _mm_setzero_si128();
-    auto zero_bits = [&](std::size_t at) {
-        const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + at));
-        return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(m, zero)));
-    };
+    std::size_t x = 0;
     for (; x + 64 <= width; x += 64) {
-        const std::uint64_t zeros = zero_bits(x) | zero_bits(x + 16) << 16 | zero_bits(x + 32) << 32 | zero_bits(x + 48) << 48;
-        if (zeros == ~std::uint64_t{0}) continue;
-        if (zeros == 0) {
-            add(x, 64);
-            continue;
+        std::uint64_t zeros = 0;
+        for (std::size_t k = 0; k < 64; k += vec::kBytes) zeros |= vec::zero_bytes(mask + x + k) << k;
+        // The set bits of `set` are the pixels to copy, taken run by run.
+        for (std::uint64_t set = ~zeros; set != 0;) {
+            const int first = __builtin_ctzll(set);
+            const std::uint64_t from = set >> first;
+            const int length = ~from == 0 ? 64 - first : __builtin_ctzll(~from);
+            add(x + static_cast<std::size_t>(first), static_cast<std::size_t>(length));
+            set = first + length >= 64 ? 0 : set & (~std::uint64_t{0} << (first + length));
         }
-        for (std::size_t k = 0; k < 64; ++k)
-            if (!(zeros >> k & 1)) add(x + k, 1);
-    }
-    for (; x + 16 <= width; x += 16) {
-        const std::uint64_t zeros = zero_bits(x);
-        if (zeros == 0xFFFF) continue;
-        if (zeros == 0) {
-            add(x, 16);
-            continue;
-        }
-        for (std::size_t k = 0; k < 16; ++k)
-            if (!(zeros >> k & 1)) add(x + k, 1);
     }
     for (; x < width; ++x)
         if (mask[x]) add(x, 1);
-    flush();
+    if (runLength) run(runStart, runLength);
 }
 
 // Copies the first three channels of each four-channel pixel; the fourth

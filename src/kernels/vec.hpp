@@ -400,6 +400,19 @@ inline void store_sat4(D* p, const I (&x)[4]) {
 #endif
 }
 
+// Bit e set where byte e of the kBytes bytes at p is zero.
+inline std::uint64_t zero_bytes(const void* p) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p), _mm512_setzero_si512());
+#elif RVL_VEC_BYTES == 32
+    const __m256i v = _mm256_loadu_si256(static_cast<const __m256i*>(p));
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_setzero_si256())));
+#else
+    const __m128i v = _mm_loadu_si128(static_cast<const __m128i*>(p));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())));
+#endif
+}
+
 // ---- Lane-wise helpers that operators do not express ------------------------------
 
 // Float to int32 by the rounding control; NaN and out-of-range lanes give
