@@ -40,7 +40,9 @@ template <class T, RvlChannels L>
 RvlResult copy_r(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roiSize) {
     if (RvlResult st = first_failure({null_check(pSrc, pDst), roi_check(roiSize)})) return st;
     if constexpr (L == rvlChannelsAC4)
-        return copy_strided<4, 4, 3>(pSrc, srcStep, pDst, dstStep, roiSize);
+        return for_rows(roiSize.height, [&](std::int64_t y) {
+            copy_three_of_four(row_at(pSrc, srcStep, y), row_at(pDst, dstStep, y), std::size_t(roiSize.width));
+        });
     else
         return copy_rows<L>(pSrc, srcStep, pDst, dstStep, roiSize.width, roiSize.height);
 }

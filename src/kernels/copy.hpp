@@ -134,11 +134,28 @@ inline void for_masked_runs(const unsigned char* mask, std::size_t width, Run&& 
     if (runLength) run(runStart, runLength);
 }
 
+// Bytes of a 64-byte register of four-channel pixels of T that belong to
+// channels 0-2.
+template <class T>
+inline constexpr std::uint64_t kThreeOfFourBytes = [] {
+    std::uint64_t m = 0;
+    for (unsigned b = 0; b < 64; ++b)
+        if ((b / sizeof(T)) % 4 != 3) m |= std::uint64_t{1} << b;
+    return m;
+}();
+
 // Copies the first three channels of each four-channel pixel; the fourth
-// is never written.
+// is never written. The widest registers store with a byte mask that leaves
+// the fourth channel's bytes out; narrower ones go element by element.
 template <class T>
 inline void copy_three_of_four(const T* src, T* dst, std::size_t pixels) {
-    for (std::size_t x = 0; x < pixels; ++x) {
+    std::size_t x = 0;
+#if RVL_VEC_BYTES == 64
+    constexpr std::size_t kPixels = 64 / (4 * sizeof(T));
+    for (; x + kPixels <= pixels; x += kPixels)
+        _mm512_mask_storeu_epi8(dst + 4 * x, kThreeOfFourBytes<T>, _mm512_loadu_si512(src + 4 * x));
+#endif
+    for (; x < pixels; ++x) {
         dst[4 * x + 0] = src[4 * x + 0];
         dst[4 * x + 1] = src[4 * x + 1];
         dst[4 * x + 2] = src[4 * x + 2];
