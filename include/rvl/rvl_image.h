@@ -2117,6 +2117,124 @@ RVL_API RvlResult rvliFilterGetBufSize_64f_C1R(RvlSize kernelSize, int dstRoiWid
  *  and ay below the ROI. */
 RVL_API RvlResult rvliFilter_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, const Rvl64f* pKernel, RvlSize kernelSize, RvlPoint anchor, Rvl8u* pBuffer);
 
+/* ---- Box filter and window sums -----------------------------------------
+ * The mean (box filter) or the plain sum of every mw x mh window anchored at
+ * ((mw-1)/2, (mh-1)/2), neighbours outside the ROI from the border type
+ * (replicate, mirror, constant, in-memory flags). The mean is the sum times
+ * 1.0f/(mw*mh) in single precision, rounded halves up (8u, 16u) or halves
+ * away from zero (16s); 32f keeps the product. AC4 forms leave the
+ * destination's fourth channel unchanged. pSrc == pDst filters in place
+ * (the source is then read with dstStep). */
+
+/** Work-buffer size in bytes; dataType 1, 5, 7, 13 (8u, 16u, 16s, 32f),
+ *  numChannels 1, 3, 4 (AC4 counts as 4). */
+RVL_API RvlResult rvliFilterBoxBorderGetBufferSize(RvlSize roiSize, RvlSize maskSize, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterBoxBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterBoxBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+/** Work-buffer size of the window sums: the box filter's. */
+RVL_API RvlResult rvliSumWindowGetBufferSize(RvlSize roiSize, RvlSize maskSize, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliSumWindow_8u32s_C1R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_8u32s_C3R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_8u32s_C4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_8u32s_AC4R(const Rvl8u* pSrc, int srcStep, Rvl32s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16u32f_C3R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16u32f_C4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16u32f_AC4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16s32f_C3R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16s32f_C4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_16s32f_AC4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSumWindow_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f* borderValue, Rvl8u* pBuffer);
+/** One-dimensional sums without border: dst(x, y) = sum over k < maskSize of
+ *  src(x - anchor + k, y) (Row) or src(x, y - anchor + k) (Column); the
+ *  source provides those neighbours. */
+RVL_API RvlResult rvliSumWindowRow_8u32f_C1R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_8u32f_C3R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_8u32f_C4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16u32f_C3R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16u32f_C4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16s32f_C3R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowRow_16s32f_C4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_8u32f_C1R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_8u32f_C3R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_8u32f_C4R(const Rvl8u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16u32f_C3R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16u32f_C4R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16s32f_C3R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+RVL_API RvlResult rvliSumWindowColumn_16s32f_C4R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int maskSize, int anchor);
+/** Mean of the window whose top-left pixel is (x - anchor.x, y - anchor.y),
+ *  read from memory, in double precision. */
+RVL_API RvlResult rvliFilterBox_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, RvlSize maskSize, RvlPoint anchor);
+
+/* ---- Minimum and maximum filters ------------------------------------------
+ * The maximum (dilation) or minimum (erosion) of every mw x mh window
+ * anchored at ((mw-1)/2, (mh-1)/2), neighbours outside the ROI from the
+ * border type. C1 forms take one border value, the others one per channel.
+ * AC4 forms leave the destination's fourth channel unchanged. A 32f window
+ * holding a NaN gives NaN. */
+
+/** Work-buffer size in bytes; the same for both filters. */
+RVL_API RvlResult rvliFilterMaxBorderGetBufferSize(RvlSize roiSize, RvlSize maskSize, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterMinBorderGetBufferSize(RvlSize roiSize, RvlSize maskSize, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterMaxBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMaxBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMinBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+/** 3x3 maximum / minimum read from memory: the source extends one pixel on
+ *  every side of the ROI. */
+RVL_API RvlResult rvliDilate3x3_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliErode3x3_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize roiSize);
+
 /* ==== Geometric transforms ============================================== */
 
 /* ---- Resize: specification, queries, nearest and linear -----------------

@@ -50,6 +50,11 @@ inline RvlResult roi_check(RvlSizeL roi) {
     return (roi.width < 1 || roi.height < 1) ? rvlResBadSize : rvlResOk;
 }
 
+// rvlResBadMaskSize for a mask width or height below 1.
+inline RvlResult mask_check(RvlSize mask) {
+    return (mask.width < 1 || mask.height < 1) ? rvlResBadMaskSize : rvlResOk;
+}
+
 // rvlResBadStep for any step below 1.
 template <class... S>
 inline RvlResult step_check(S... steps) {

@@ -24,6 +24,31 @@
 
 namespace rvl {
 
+// The reach of an mw x mh mask anchored at ((mw-1)/2, (mh-1)/2): even masks
+// reach one pixel further right and down than left and up.
+inline Reach centred_reach(std::int64_t mw, std::int64_t mh) {
+    const std::int64_t ax = (mw - 1) / 2, ay = (mh - 1) / 2;
+    return Reach{ax, mw - 1 - ax, ay, mh - 1 - ay};
+}
+
+// Consecutive arrays carved from a caller's work buffer, each aligned to its
+// element type (the buffer itself may have any alignment).
+class WorkBuffer {
+public:
+    explicit WorkBuffer(void* base) : p_(static_cast<unsigned char*>(base)) {}
+    template <class U>
+    U* take(std::int64_t count) {
+        const auto misalign = reinterpret_cast<std::uintptr_t>(p_) % alignof(U);
+        if (misalign) p_ += alignof(U) - misalign;
+        U* out = reinterpret_cast<U*>(p_);
+        p_ += static_cast<std::size_t>(count) * sizeof(U);
+        return out;
+    }
+
+private:
+    unsigned char* p_;
+};
+
 template <class T>
 class BorderedSource {
 public:
@@ -52,6 +77,21 @@ public:
         pitch_ = static_cast<std::ptrdiff_t>((c1_ - c0_) * channels_ * sizeof(T));
         lo_ = hi_ = 0;  // nothing built yet
         inColumns_ = c0_ >= eff_.x && c1_ <= eff_.x + eff_.width;
+    }
+
+    // Source row r (any row an output row reads, relative to the ROI) over
+    // the current piece's columns, border included: in place when the
+    // piece's columns lie in the effective image and the row lies in it or
+    // maps into it, otherwise built in the first row of the ring.
+    const T* line(std::int64_t r) {
+        bool inRows = r >= eff_.y && r < eff_.y + eff_.height;
+        if (!inRows && border_.kind != rvlBorderConstant) {
+            r = map(r, eff_.y, eff_.height);
+            inRows = true;
+        }
+        if (inColumns_ && inRows) return pixel(r, c0_);
+        build_into(ring_, r);
+        return ring_;
     }
 
     // The rows that output row y reads.
@@ -84,7 +124,10 @@ private:
 
     // Source row r over columns [c0_, c1_), border included, into its slot.
     void build(std::int64_t r) {
-        T* out = reinterpret_cast<T*>(reinterpret_cast<char*>(ring_) + floor_mod(r, rows_) * pitch_);
+        build_into(reinterpret_cast<T*>(reinterpret_cast<char*>(ring_) + floor_mod(r, rows_) * pitch_), r);
+    }
+
+    void build_into(T* out, std::int64_t r) const {
         const bool constant = border_.kind == rvlBorderConstant;
         const std::int64_t ex0 = eff_.x, ex1 = eff_.x + eff_.width;
         if (r < eff_.y || r >= eff_.y + eff_.height) {
@@ -127,17 +170,38 @@ private:
 // Every output row through `row(rows, y, x0, width)`, piece by piece: the
 // left-edge columns, the middle, the right-edge columns (one piece when the
 // edges meet).
-template <class T, class RowFn>
-void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
+template <class T, class PieceFn>
+void for_pieces(BorderedSource<T>& source, std::int64_t width, PieceFn&& piece) {
     std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
     if (cuts[1] >= cuts[2]) cuts[1] = cuts[2] = width;
+    for (int p = 0; p < 3; ++p) {
+        const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
+        if (w <= 0) continue;
+        source.set_piece(x0, w);
+        piece(x0, w);
+    }
+}
+
+template <class T, class RowFn>
+void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
     for (std::int64_t y = 0; y < height; ++y)
-        for (int p = 0; p < 3; ++p) {
-            const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
-            if (w <= 0) continue;
-            source.set_piece(x0, w);
-            row(source.rows(y), y, x0, w);
-        }
+        for_pieces(source, width, [&](std::int64_t x0, std::int64_t w) { row(source.rows(y), y, x0, w); });
+}
+
+// Row-then-column: every source row r that the output rows read, top to
+// bottom (r from -reach.top to height - 1 + reach.bottom), goes through
+// row(line, r, x0, w) piece by piece, where `line` is the row over the
+// piece's columns from x0 - reach.left on, border included; then column(r)
+// combines the row results so far (a separable family keeps them in its own
+// ring and writes output row r - reach.bottom once it can). Only the first
+// row of the source's ring is used.
+template <class T, class RowFn, class ColumnFn>
+void for_separable_rows(BorderedSource<T>& source, const Reach& reach, std::int64_t width, std::int64_t height,
+                        RowFn&& row, ColumnFn&& column) {
+    for (std::int64_t r = -reach.top; r < height + reach.bottom; ++r) {
+        for_pieces(source, width, [&](std::int64_t x0, std::int64_t w) { row(source.line(r), r, x0, w); });
+        column(r);
+    }
 }
 
 // One output row of n elements from a block kernel over its source rows.

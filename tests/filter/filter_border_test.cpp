@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "rvl.h"
+#include "support/border_ref.hpp"
 #include "support/guarded.hpp"
 #include "support/image.hpp"
 
@@ -195,19 +196,6 @@ template <class T> constexpr int type_code() {
            : std::is_same_v<T, Rvl32f> ? 13 : 19;
 }
 
-// Position k on an extent [lo, lo + n) after the border kind, by reflecting
-// or clamping one step at a time.
-I64 map_ref(I64 k, I64 lo, I64 n, int kind) {
-    k -= lo;
-    if (kind == 1) return lo + (k < 0 ? 0 : k >= n ? n - 1 : k);
-    if (n == 1) return lo;
-    while (k < 0 || k >= n) {
-        if (k < 0) k = -k;
-        if (k >= n) k = 2 * (n - 1) - k;
-    }
-    return lo + k;
-}
-
 I64 round_rational(I64 q, I64 d, int mode) {  // q / d rounded exactly
     if (d < 0) { q = -q; d = -d; }
     I64 fl = q / d, rem = q % d;
@@ -254,14 +242,8 @@ struct Reference {
     std::function<T(I64, I64, int)> src;  // any pixel in memory, ROI coordinates
 
     T pixel(I64 x, I64 y, int c) const {
-        const int kind = border & 15;
         const I64 ax = (s.kw - 1) / 2, ay = (s.kh - 1) / 2;
-        const I64 ex0 = (border & 0x40) ? -ax : 0, ey0 = (border & 0x10) ? -ay : 0;
-        const I64 ex1 = width + ((border & 0x80) ? s.kw - 1 - ax : 0), ey1 = height + ((border & 0x20) ? s.kh - 1 - ay : 0);
-        const bool inside = x >= ex0 && x < ex1 && y >= ey0 && y < ey1;
-        if (inside) return src(x, y, c);
-        if (kind == 6) return value[c];
-        return src(map_ref(x, ex0, ex1 - ex0, kind), map_ref(y, ey0, ey1 - ey0, kind), c);
+        return BorderedPixels<T>{src, width, height, ax, s.kw - 1 - ax, ay, s.kh - 1 - ay, border, value}(x, y, c);
     }
 
     T at(int x, int y, int c) const {

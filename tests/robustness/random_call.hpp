@@ -416,6 +416,7 @@ inline void Call::choose_each_scalar() {
         if (type == "RvlSize" || type == "RvlSizeL") {
             I64 w = random_extent(rng_, false), h = random_extent(rng_, true);
             if (name == "kernelSize" || name == "blockSize") w = 1 + rng_() % 7, h = 1 + rng_() % 7;
+            if (name == "maskSize") w = rng_() % 8 ? I64(rng_() % 9) : 40, h = rng_() % 8 ? I64(rng_() % 9) : 33;
             if (rng_() % 40 == 0) w = -w;
             set_size(int(i), w, h);
         } else if (type == "RvlPoint" || type == "RvlPointL") {
@@ -482,6 +483,16 @@ inline void Call::prepare_specification() {
             I64 kw = 0, kh = 0;
             size_arg("kernelSize", &kw, &kh);
             if (rvliFilterGetBufSize_64f_C1R({int(kw), int(kh)}, int(w), &bytes) < 0) bytes = -1;
+        } else if (has("maskSize") && has("border")) {
+            // Window filters: the size their own query reports.
+            I64 mw = 0, mh = 0;
+            size_arg("roiSize", &w, &h);
+            size_arg("maskSize", &mw, &mh);
+            const int type = name.find("_8u") != std::string::npos ? rvlType8u : name.find("_16u") != std::string::npos ? rvlType16u
+                           : name.find("_16s") != std::string::npos ? rvlType16s : rvlType32f;
+            const auto query = name.rfind("rvliFilterM", 0) == 0 ? rvliFilterMaxBorderGetBufferSize : rvliFilterBoxBorderGetBufferSize;
+            if (query({int(w), int(h)}, {int(mw), int(mh)}, type, layout_.srcChannels, &bytes) < 0) bytes = -1;
+            kernelW_ = mw, kernelH_ = mh;
         }
         if (bytes >= 0) workBytes_ = bytes;
     }
@@ -698,6 +709,20 @@ inline bool Call::build() {
                 mR = e.borderRight, mB = e.borderBottom;
             } else if (src && (kernelW_ > 0 && inMemory)) {
                 mL = mR = kernelW_, mT = mB = kernelH_;
+            } else if (src && (name.rfind("rvliSumWindowRow", 0) == 0 || name.rfind("rvliSumWindowColumn", 0) == 0)) {
+                // The neighbours anchor before and maskSize - 1 - anchor after.
+                const I64 m = int_arg(index_of("maskSize")), a = int_arg(index_of("anchor"));
+                const I64 before = std::max<I64>(a, 0), after = std::max<I64>(m - 1 - a, 0);
+                if (name.find("Row") != std::string::npos) mL = before, mR = after;
+                else mT = before, mB = after;
+            } else if (src && name.rfind("rvliFilterBox_64f", 0) == 0) {
+                I64 mw = 0, mh = 0;
+                size_arg("maskSize", &mw, &mh);
+                const RvlPoint a = args_.get<RvlPoint>(index_of("anchor"));
+                mL = std::max<I64>(a.x, 0), mR = std::max<I64>(mw - 1 - a.x, 0);
+                mT = std::max<I64>(a.y, 0), mB = std::max<I64>(mh - 1 - a.y, 0);
+            } else if (src && (name.rfind("rvliDilate3x3", 0) == 0 || name.rfind("rvliErode3x3", 0) == 0)) {
+                mL = mR = mT = mB = 1;
             } else if (src && name.rfind("rvliFilter_64f", 0) == 0) {
                 // Columns x + ax - kw + 1 ... x + ax, rows likewise.
                 I64 kw = 0, kh = 0;

@@ -1,0 +1,272 @@
+// Window kernels: the row and column passes of the box filter, the window
+// sums and the minimum/maximum filters.
+//
+// A separable window operation runs a row pass over every source row (a
+// window of mw pixels along the row, channels interleaved at a stride of C
+// elements) and a column pass over the row results (a window of mh rows).
+// The passes below compute n elements of a row; every result goes to a sink:
+//
+//   sink.put(i, v)    a register of results for elements i .. i + lanes - 1
+//   sink.put1(i, x)   the result for element i alone
+//
+// so the same pass can store into a row of intermediate results or finish
+// and store into the destination. put1 computes by the same formula as put,
+// so an element's value does not depend on where it falls in the row.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "kernels/copy.hpp"
+#include "kernels/map.hpp"
+#include "kernels/vec.hpp"
+
+namespace rvl::kernels {
+
+// ---- Loads into accumulator lanes --------------------------------------------
+
+// lanes<A> elements of T as a register of A: integers widened to 32-bit
+// lanes (A = int32) or converted to floats (A = float, exact for 8- and
+// 16-bit data), floats and doubles as they are.
+template <class A, class T>
+inline vec::of<A> load_as(const T* p) {
+    if constexpr (std::is_same_v<A, T>) {
+        return load_vec(p);
+    } else {
+        static_assert(std::is_integral_v<T> && sizeof(T) <= 2);
+        const auto v = vec::as<vec::i32>(vec::load_i32(p));
+        if constexpr (std::is_same_v<A, float>) return __builtin_convertvector(v, vec::f32);
+        else return v;
+    }
+}
+
+template <class A>
+inline void store_as(A* p, vec::of<A> v) {
+    std::memcpy(p, &v, sizeof v);
+}
+
+// ---- Minimum and maximum ------------------------------------------------------
+
+// The larger / smaller of a and b, lane by lane or for one value; a NaN in
+// either gives NaN, so the result of a window does not depend on the order
+// in which its values are combined.
+struct MaxOp {
+    template <class V>
+    V operator()(V a, V b) const {
+        return a != a ? a : (a > b ? a : b);
+    }
+};
+struct MinOp {
+    template <class V>
+    V operator()(V a, V b) const {
+        return a != a ? a : (a < b ? a : b);
+    }
+};
+
+// ---- Sinks ----------------------------------------------------------------------
+
+// A vector of N elements of E (any power-of-two size, unlike the
+// register-wide types of the vocabulary).
+template <class E, std::size_t N>
+struct vec_n {
+    typedef E type __attribute__((vector_size(N * sizeof(E))));
+};
+
+// Stores T values into a row; with KeepAlpha every fourth element (the AC4
+// alpha channel) is left as it is, never written. Registers are put at
+// element indices that are multiples of four.
+template <class T, bool KeepAlpha = false>
+struct RowSink {
+    T* out;
+    void put(std::int64_t i, vec::of<T> v) const { put_elements(out + i, v); }
+    void put1(std::int64_t i, T x) const {
+        if (!KeepAlpha || (i & 3) != 3) out[i] = x;
+    }
+
+    // The elements of a register of any element type V holds (already in
+    // T's range: integers narrowed by truncation, floats as they are).
+    template <class V>
+    static void put_elements(T* p, V v) {
+        constexpr std::size_t kLanes = sizeof(V) / sizeof(v[0]);
+        using N = typename vec_n<T, kLanes>::type;
+        const N x = __builtin_convertvector(v, N);
+        if constexpr (KeepAlpha)
+            copy_three_of_four(reinterpret_cast<const T*>(&x), p, kLanes / 4);
+        else
+            std::memcpy(p, &x, sizeof x);
+    }
+};
+
+// ---- Row pass: sums of mw elements at stride C ---------------------------------
+
+// Windows up to this many taps are summed directly; longer ones by a running
+// sum, whose cost does not grow with the window.
+inline constexpr int kDirectTaps = 8;
+
+// out(i) = src[i] + src[i + C] + ... + src[i + (mw-1) C] for i < n, in A;
+// src holds n + (mw-1) C elements. Direct sums add the taps left to right;
+// running sums (one per channel) add the entering element and subtract the
+// leaving one, exact for integer accumulators.
+template <class A, int C, class T, class Sink>
+inline void window_sum_row(const T* src, std::int64_t n, int mw, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<A>;
+    if (mw <= kDirectTaps) {
+        std::int64_t i = 0;
+        for (; i + L <= n; i += L) {
+            auto a = load_as<A>(src + i);
+            for (int k = 1; k < mw; ++k) a += load_as<A>(src + i + std::int64_t{k} * C);
+            sink.put(i, a);
+        }
+        for (; i < n; ++i) {
+            A a = static_cast<A>(src[i]);
+            for (int k = 1; k < mw; ++k) a += static_cast<A>(src[i + std::int64_t{k} * C]);
+            sink.put1(i, a);
+        }
+        return;
+    }
+    const std::int64_t span = std::int64_t{mw} * C;
+    A s[C];
+    for (int c = 0; c < C && c < n; ++c) {
+        s[c] = static_cast<A>(src[c]);
+        for (int k = 1; k < mw; ++k) s[c] += static_cast<A>(src[c + std::int64_t{k} * C]);
+        sink.put1(c, s[c]);
+    }
+    for (std::int64_t i = C; i + C <= n; i += C)
+        for (int c = 0; c < C; ++c) {
+            if constexpr (std::is_integral_v<A>)
+                s[c] += static_cast<A>(static_cast<A>(src[i + c - C + span]) - static_cast<A>(src[i + c - C]));
+            else
+                s[c] += static_cast<A>(src[i + c - C + span]) - static_cast<A>(src[i + c - C]);
+            sink.put1(i + c, s[c]);
+        }
+}
+
+// ---- Row pass: minimum / maximum of mw elements at stride C --------------------
+
+// Windows up to this many taps are combined directly; longer ones by
+// doubling: the extremes of 2, 4, 8, ... elements are built in `scratch`
+// (n + (mw-1) C elements), and a window is the extreme of two overlapping
+// power-of-two windows, so the cost grows with log2(mw) only.
+inline constexpr int kDirectExtremeTaps = 5;
+
+template <class Op, int C, class T, class Sink>
+inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<T>;
+    const Op op;
+    if (mw <= kDirectExtremeTaps) {
+        std::int64_t i = 0;
+        for (; i + L <= n; i += L) {
+            auto a = load_vec(src + i);
+            for (int k = 1; k < mw; ++k) a = op(a, load_vec(src + i + std::int64_t{k} * C));
+            sink.put(i, a);
+        }
+        for (; i < n; ++i) {
+            T a = src[i];
+            for (int k = 1; k < mw; ++k) a = op(a, src[i + std::int64_t{k} * C]);
+            sink.put1(i, a);
+        }
+        return;
+    }
+    // Level w holds the extreme of elements i, i + C, ..., i + (w-1) C at i.
+    const std::int64_t len = n + std::int64_t{mw - 1} * C;
+    const T* level = src;
+    std::int64_t w = 1;
+    for (; 2 * w <= mw; w *= 2) {
+        const std::int64_t valid = len - (2 * w - 1) * C, shift = w * C;
+        std::int64_t i = 0;
+        for (; i + L <= valid; i += L) store_as(scratch + i, op(load_vec(level + i), load_vec(level + i + shift)));
+        for (; i < valid; ++i) scratch[i] = op(level[i], level[i + shift]);
+        level = scratch;
+    }
+    const std::int64_t shift = std::int64_t{mw - w} * C;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) sink.put(i, op(load_vec(level + i), load_vec(level + i + shift)));
+    for (; i < n; ++i) sink.put1(i, op(level[i], level[i + shift]));
+}
+
+// ---- Column passes ----------------------------------------------------------------
+
+// v = rows[0] (op) rows[1] (op) ... for `count` rows of n elements.
+template <class T, class Combine, class Sink>
+inline void combine_rows(const T* const* rows, int count, std::int64_t n, const Combine& combine, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<T>;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        auto a = load_vec(rows[0] + i);
+        for (int k = 1; k < count; ++k) a = combine(a, load_vec(rows[k] + i));
+        sink.put(i, a);
+    }
+    for (; i < n; ++i) {
+        T a = rows[0][i];
+        for (int k = 1; k < count; ++k) a = combine(a, rows[k][i]);
+        sink.put1(i, a);
+    }
+}
+
+// Running column sum: v = sum + (entering - leaving), kept in `sum` and put.
+template <class A, class Sink>
+inline void slide_sum(A* sum, const A* entering, const A* leaving, std::int64_t n, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<A>;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        const auto v = load_vec(sum + i) + (load_vec(entering + i) - load_vec(leaving + i));
+        store_as(sum + i, v);
+        sink.put(i, v);
+    }
+    for (; i < n; ++i) {
+        const A v = sum[i] + static_cast<A>(entering[i] - leaving[i]);
+        sum[i] = v;
+        sink.put1(i, v);
+    }
+}
+
+// One step of the running block extreme down a column: p = prefix (op)
+// entering, kept in `prefix`, and suffix (op) p put.
+template <class Op, class T, class Sink>
+inline void slide_extreme(const T* suffix, const T* prefixIn, const T* entering, T* prefix, std::int64_t n,
+                          const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<T>;
+    const Op op;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        const auto p = op(load_vec(prefixIn + i), load_vec(entering + i));
+        store_as(prefix + i, p);
+        sink.put(i, op(load_vec(suffix + i), p));
+    }
+    for (; i < n; ++i) {
+        const T p = op(prefixIn[i], entering[i]);
+        prefix[i] = p;
+        sink.put1(i, op(suffix[i], p));
+    }
+}
+
+// ---- Single-precision column sums of integer rows --------------------------------
+
+// acc = (f32)row (first) or acc + (f32)row.
+template <class S>
+inline void accumulate_f32(float* acc, const S* row, std::int64_t n, bool first) {
+    constexpr std::int64_t L = vec::lanes<float>;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        const auto v = load_as<float>(row + i);
+        store_as(acc + i, first ? v : load_vec(acc + i) + v);
+    }
+    for (; i < n; ++i) acc[i] = first ? static_cast<float>(row[i]) : acc[i] + static_cast<float>(row[i]);
+}
+
+// out = prev + (f32)(entering - leaving), the difference taken in integers.
+template <class S>
+inline void slide_sum_f32(const float* prev, const S* entering, const S* leaving, float* out, std::int64_t n) {
+    constexpr std::int64_t L = vec::lanes<float>;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        const auto d = vec::as<vec::i32>(vec::load_i32(entering + i)) - vec::as<vec::i32>(vec::load_i32(leaving + i));
+        store_as(out + i, load_vec(prev + i) + __builtin_convertvector(d, vec::f32));
+    }
+    for (; i < n; ++i)
+        out[i] = prev[i] + static_cast<float>(std::int32_t{entering[i]} - std::int32_t{leaving[i]});
+}
+
+}  // namespace rvl::kernels
