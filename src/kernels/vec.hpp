@@ -400,6 +400,73 @@ inline void store_sat4(D* p, const I (&x)[4]) {
 #endif
 }
 
+// Stores the lanes<int32> values of a register of 32-bit lanes as 8- or
+// 16-bit elements, each keeping its low bits (for values already in the
+// element's range).
+template <class D>
+inline void store_low(D* p, I v) {
+    static_assert(sizeof(D) == 1 || sizeof(D) == 2);
+#if RVL_VEC_BYTES == 64
+    if constexpr (sizeof(D) == 1) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm512_cvtepi32_epi8(v));
+    else _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm512_cvtepi32_epi16(v));
+#elif RVL_VEC_BYTES == 32
+    if constexpr (sizeof(D) == 1) {
+        // The low byte of every lane to the first four bytes of each half,
+        // then the two halves' first words together.
+        const __m256i b = _mm256_shuffle_epi8(v, _mm256_setr_epi8(0, 4, 8, 12, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                                                                  0, 4, 8, 12, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1));
+        const __m256i w = _mm256_permutevar8x32_epi32(b, _mm256_setr_epi32(0, 4, 1, 1, 1, 1, 1, 1));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(w));
+    } else {
+        const __m256i b = _mm256_shuffle_epi8(v, _mm256_setr_epi8(0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1, -1,
+                                                                  0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1, -1));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(_mm256_permute4x64_epi64(b, 0x08)));
+    }
+#else
+    if constexpr (sizeof(D) == 1) {
+        const int four = _mm_cvtsi128_si32(_mm_shuffle_epi8(v, _mm_setr_epi8(0, 4, 8, 12, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1)));
+        __builtin_memcpy(p, &four, 4);
+    } else {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p),
+                         _mm_shuffle_epi8(v, _mm_setr_epi8(0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1, -1)));
+    }
+#endif
+}
+
+// The 32-bit lanes moved K lanes up (lane j gets lane j - K), zeros below.
+template <int K>
+inline I shift_up_i32(I v) {
+    static_assert(K > 0 && K < int(lanes<std::int32_t>));
+#if RVL_VEC_BYTES == 64
+    return _mm512_alignr_epi32(v, _mm512_setzero_si512(), 16 - K);
+#elif RVL_VEC_BYTES == 32
+    const __m256i low = _mm256_permute2x128_si256(v, v, 0x08);  // (0, low half of v)
+    if constexpr (K == 4) return low;
+    else if constexpr (K < 4) return _mm256_alignr_epi8(v, low, 16 - 4 * K);
+    else return _mm256_slli_si256(low, 4 * (K - 4));
+#else
+    return _mm_slli_si128(v, 4 * K);
+#endif
+}
+
+// Every lane j gets lane L - C + (j mod C) of v (L lanes): the last C lanes
+// spread so that each lane sees the one of its own channel, for C
+// interleaved channels.
+template <int C>
+inline I spread_last_i32(I v) {
+    constexpr int L = int(lanes<std::int32_t>);
+    constexpr auto at = [](int j) { return L - C + j % C; };
+#if RVL_VEC_BYTES == 64
+    return _mm512_permutexvar_epi32(_mm512_setr_epi32(at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8), at(9),
+                                                      at(10), at(11), at(12), at(13), at(14), at(15)),
+                                    v);
+#elif RVL_VEC_BYTES == 32
+    return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)));
+#else
+    return _mm_shuffle_epi32(v, at(0) | at(1) << 2 | at(2) << 4 | at(3) << 6);
+#endif
+}
+
 // Bit e set where byte e of the kBytes bytes at p is zero.
 inline std::uint64_t zero_bytes(const void* p) {
 #if RVL_VEC_BYTES == 64

@@ -90,12 +90,21 @@ struct RowSink {
     template <class V>
     static void put_elements(T* p, V v) {
         constexpr std::size_t kLanes = sizeof(V) / sizeof(v[0]);
-        using N = typename vec_n<T, kLanes>::type;
-        const N x = __builtin_convertvector(v, N);
-        if constexpr (KeepAlpha)
-            copy_three_of_four(reinterpret_cast<const T*>(&x), p, kLanes / 4);
-        else
-            std::memcpy(p, &x, sizeof x);
+        constexpr bool kNarrow = sizeof(T) < 4 && sizeof(v[0]) == 4;
+        if constexpr (kNarrow && !KeepAlpha) {
+            vec::store_low(p, vec::as<vec::I>(v));
+        } else if constexpr (kNarrow) {
+            T x[kLanes];
+            vec::store_low(x, vec::as<vec::I>(v));
+            copy_three_of_four(x, p, kLanes / 4);
+        } else {
+            using N = typename vec_n<T, kLanes>::type;
+            const N x = __builtin_convertvector(v, N);
+            if constexpr (KeepAlpha)
+                copy_three_of_four(reinterpret_cast<const T*>(&x), p, kLanes / 4);
+            else
+                std::memcpy(p, &x, sizeof x);
+        }
     }
 };
 
@@ -109,22 +118,77 @@ inline constexpr int kDirectTaps = 8;
 // src holds n + (mw-1) C elements. Direct sums add the taps left to right;
 // running sums (one per channel) add the entering element and subtract the
 // leaving one, exact for integer accumulators.
+// The direct sums with the tap count known to the compiler.
+template <class A, int C, int MW, class T, class Sink>
+inline void window_sum_direct(const T* src, std::int64_t n, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<A>;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        auto a = load_as<A>(src + i);
+        for (int k = 1; k < MW; ++k) a += load_as<A>(src + i + std::int64_t{k} * C);
+        sink.put(i, a);
+    }
+    for (; i < n; ++i) {
+        A a = static_cast<A>(src[i]);
+        for (int k = 1; k < MW; ++k) a += static_cast<A>(src[i + std::int64_t{k} * C]);
+        sink.put1(i, a);
+    }
+}
+
+// Exact integer sums of long windows, a register at a time: each sum is the
+// one C elements before plus the entering minus the leaving element, so a
+// register of sums is a prefix sum at stride C of those differences (a scan
+// inside the register) plus the last sums of the previous register.
+template <int C, class T, class Sink>
+inline void window_sum_scan(const T* src, std::int64_t n, int mw, const Sink& sink) {
+    constexpr int L = int(vec::lanes<std::int32_t>);
+    const std::int64_t span = std::int64_t{mw} * C;
+    std::int32_t last[L] = {};  // lanes L - C .. L - 1: the sums of elements i - C .. i - 1
+    for (int c = 0; c < C && c < n; ++c) {
+        std::int32_t s = 0;
+        for (int k = 0; k < mw; ++k) s += static_cast<std::int32_t>(src[c + std::int64_t{k} * C]);
+        last[L - C + c] = s;
+        sink.put1(c, s);
+    }
+    std::int64_t i = C;
+    if (i + L <= n) {
+        auto prev = vec::as<vec::I>(load_vec(last));
+        for (; i + L <= n; i += L) {
+            auto d = vec::as<vec::I>(vec::as<vec::i32>(vec::load_i32(src + i - C + span)) -
+                                     vec::as<vec::i32>(vec::load_i32(src + i - C)));
+            if constexpr (C < L) d = vec::as<vec::I>(vec::as<vec::i32>(d) + vec::as<vec::i32>(vec::shift_up_i32<C>(d)));
+            if constexpr (2 * C < L) d = vec::as<vec::I>(vec::as<vec::i32>(d) + vec::as<vec::i32>(vec::shift_up_i32<2 * C>(d)));
+            if constexpr (4 * C < L) d = vec::as<vec::I>(vec::as<vec::i32>(d) + vec::as<vec::i32>(vec::shift_up_i32<4 * C>(d)));
+            if constexpr (8 * C < L) d = vec::as<vec::I>(vec::as<vec::i32>(d) + vec::as<vec::i32>(vec::shift_up_i32<8 * C>(d)));
+            const auto sums = vec::as<vec::i32>(d) + vec::as<vec::i32>(vec::spread_last_i32<C>(prev));
+            sink.put(i, sums);
+            prev = vec::as<vec::I>(sums);
+        }
+        store_as(last, vec::as<vec::i32>(prev));
+    }
+    for (std::int64_t j = i; j < n; ++j) {
+        std::int32_t& s = last[L - C + (j - i) % C];
+        s += static_cast<std::int32_t>(src[j - C + span]) - static_cast<std::int32_t>(src[j - C]);
+        sink.put1(j, s);
+    }
+}
+
 template <class A, int C, class T, class Sink>
 inline void window_sum_row(const T* src, std::int64_t n, int mw, const Sink& sink) {
-    constexpr std::int64_t L = vec::lanes<A>;
-    if (mw <= kDirectTaps) {
-        std::int64_t i = 0;
-        for (; i + L <= n; i += L) {
-            auto a = load_as<A>(src + i);
-            for (int k = 1; k < mw; ++k) a += load_as<A>(src + i + std::int64_t{k} * C);
-            sink.put(i, a);
-        }
-        for (; i < n; ++i) {
-            A a = static_cast<A>(src[i]);
-            for (int k = 1; k < mw; ++k) a += static_cast<A>(src[i + std::int64_t{k} * C]);
-            sink.put1(i, a);
-        }
-        return;
+    switch (mw) {
+        case 1: return window_sum_direct<A, C, 1>(src, n, sink);
+        case 2: return window_sum_direct<A, C, 2>(src, n, sink);
+        case 3: return window_sum_direct<A, C, 3>(src, n, sink);
+        case 4: return window_sum_direct<A, C, 4>(src, n, sink);
+        case 5: return window_sum_direct<A, C, 5>(src, n, sink);
+        case 6: return window_sum_direct<A, C, 6>(src, n, sink);
+        case 7: return window_sum_direct<A, C, 7>(src, n, sink);
+        case 8: return window_sum_direct<A, C, 8>(src, n, sink);
+        default: break;
+    }
+    static_assert(kDirectTaps == 8);
+    if constexpr (std::is_same_v<A, std::int32_t>) {
+        return window_sum_scan<C>(src, n, mw, sink);
     }
     const std::int64_t span = std::int64_t{mw} * C;
     A s[C];
@@ -151,24 +215,36 @@ inline void window_sum_row(const T* src, std::int64_t n, int mw, const Sink& sin
 // power-of-two windows, so the cost grows with log2(mw) only.
 inline constexpr int kDirectExtremeTaps = 5;
 
+template <class Op, int C, int MW, class T, class Sink>
+inline void window_extreme_direct(const T* src, std::int64_t n, const Sink& sink) {
+    constexpr std::int64_t L = vec::lanes<T>;
+    const Op op;
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) {
+        auto a = load_vec(src + i);
+        for (int k = 1; k < MW; ++k) a = op(a, load_vec(src + i + std::int64_t{k} * C));
+        sink.put(i, a);
+    }
+    for (; i < n; ++i) {
+        T a = src[i];
+        for (int k = 1; k < MW; ++k) a = op(a, src[i + std::int64_t{k} * C]);
+        sink.put1(i, a);
+    }
+}
+
 template <class Op, int C, class T, class Sink>
 inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch, const Sink& sink) {
     constexpr std::int64_t L = vec::lanes<T>;
     const Op op;
-    if (mw <= kDirectExtremeTaps) {
-        std::int64_t i = 0;
-        for (; i + L <= n; i += L) {
-            auto a = load_vec(src + i);
-            for (int k = 1; k < mw; ++k) a = op(a, load_vec(src + i + std::int64_t{k} * C));
-            sink.put(i, a);
-        }
-        for (; i < n; ++i) {
-            T a = src[i];
-            for (int k = 1; k < mw; ++k) a = op(a, src[i + std::int64_t{k} * C]);
-            sink.put1(i, a);
-        }
-        return;
+    switch (mw) {
+        case 1: return window_extreme_direct<Op, C, 1>(src, n, sink);
+        case 2: return window_extreme_direct<Op, C, 2>(src, n, sink);
+        case 3: return window_extreme_direct<Op, C, 3>(src, n, sink);
+        case 4: return window_extreme_direct<Op, C, 4>(src, n, sink);
+        case 5: return window_extreme_direct<Op, C, 5>(src, n, sink);
+        default: break;
     }
+    static_assert(kDirectExtremeTaps == 5);
     // Level w holds the extreme of elements i, i + C, ..., i + (w-1) C at i.
     const std::int64_t len = n + std::int64_t{mw - 1} * C;
     const T* level = src;
@@ -189,19 +265,32 @@ inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch,
 // ---- Column passes ----------------------------------------------------------------
 
 // v = rows[0] (op) rows[1] (op) ... for `count` rows of n elements.
-template <class T, class Combine, class Sink>
-inline void combine_rows(const T* const* rows, int count, std::int64_t n, const Combine& combine, const Sink& sink) {
+template <int Count, class T, class Combine, class Sink>
+inline void combine_rows_of(const T* const* rows, std::int64_t n, const Combine& combine, const Sink& sink) {
     constexpr std::int64_t L = vec::lanes<T>;
+    const T* r[Count];
+    for (int k = 0; k < Count; ++k) r[k] = rows[k];
     std::int64_t i = 0;
     for (; i + L <= n; i += L) {
-        auto a = load_vec(rows[0] + i);
-        for (int k = 1; k < count; ++k) a = combine(a, load_vec(rows[k] + i));
+        auto a = load_vec(r[0] + i);
+        for (int k = 1; k < Count; ++k) a = combine(a, load_vec(r[k] + i));
         sink.put(i, a);
     }
     for (; i < n; ++i) {
-        T a = rows[0][i];
-        for (int k = 1; k < count; ++k) a = combine(a, rows[k][i]);
+        T a = r[0][i];
+        for (int k = 1; k < Count; ++k) a = combine(a, r[k][i]);
         sink.put1(i, a);
+    }
+}
+
+// The same for up to four rows.
+template <class T, class Combine, class Sink>
+inline void combine_rows(const T* const* rows, int count, std::int64_t n, const Combine& combine, const Sink& sink) {
+    switch (count) {
+        case 1: return combine_rows_of<1>(rows, n, combine, sink);
+        case 2: return combine_rows_of<2>(rows, n, combine, sink);
+        case 3: return combine_rows_of<3>(rows, n, combine, sink);
+        default: return combine_rows_of<4>(rows, n, combine, sink);
     }
 }
 
