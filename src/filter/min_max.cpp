@@ -30,7 +30,9 @@ namespace {
 
 using kernels::RowSink;
 
-// Windows of up to this many rows are combined directly.
+// Windows of up to this many rows are combined directly. (Finishing them in
+// the row pass itself, one loop with two stores, measured slower than two
+// loops with one store each.)
 constexpr int kDirectRows = 4;
 
 RvlResult extreme_buffer_size(RvlSize roi, RvlSize mask, int dataType, int numChannels, int* pBufferSize) {
@@ -89,20 +91,23 @@ RvlResult extreme_filter(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSi
     WorkBuffer work(pBuffer);
     T* line = work.take<T>(lineColumns * C);
     T* scratch = mw > kernels::kDirectExtremeTaps ? work.take<T>((W + mw - 1) * C) : nullptr;
-    T* ring = mh > 1 ? work.take<T>(mh * n) : nullptr;
+    // Ring rows start on 32-byte boundaries, so that no register load or
+    // store of them straddles two cache lines on the AVX2 variant.
+    const std::int64_t pitch = (n * std::int64_t{sizeof(T)} + 31) / 32 * 32 / std::int64_t{sizeof(T)};
+    T* ring = mh > 1 ? work.take<T>(mh * pitch, 32) : nullptr;
     T* prefix = mh > kDirectRows ? work.take<T>(n) : nullptr;
-    const auto slot = [&](std::int64_t k) { return ring + (k % mh) * n; };
+    const auto slot = [&](std::int64_t k) { return ring + (k % mh) * pitch; };
     const auto out = [&](std::int64_t y) { return RowSink<T, AC4>{row_at(pDst, dstStep, y)}; };
     const Op op;
     BorderedSource<T> source(pSrc, srcStep, W, H, C, reach, b, value, line);
     for_separable_rows(
         source, reach, W, H,
         [&](const T* row, std::int64_t r, std::int64_t x0, std::int64_t w) {
+            const std::int64_t e = x0 * C;
             if (mh == 1)
-                kernels::window_extreme_row<Op, C>(row, w * C, mw, scratch,
-                                                   RowSink<T, AC4>{row_at(pDst, dstStep, r) + x0 * C});
+                kernels::window_extreme_row<Op, C>(row, w * C, mw, scratch, RowSink<T, AC4>{row_at(pDst, dstStep, r) + e});
             else
-                kernels::window_extreme_row<Op, C>(row, w * C, mw, scratch, RowSink<T>{slot(r + reach.top) + x0 * C});
+                kernels::window_extreme_row<Op, C>(row, w * C, mw, scratch, RowSink<T>{slot(r + reach.top) + e});
         },
         [&](std::int64_t r) {
             if (mh == 1) return;

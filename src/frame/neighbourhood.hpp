@@ -37,9 +37,9 @@ class WorkBuffer {
 public:
     explicit WorkBuffer(void* base) : p_(static_cast<unsigned char*>(base)) {}
     template <class U>
-    U* take(std::int64_t count) {
-        const auto misalign = reinterpret_cast<std::uintptr_t>(p_) % alignof(U);
-        if (misalign) p_ += alignof(U) - misalign;
+    U* take(std::int64_t count, std::size_t alignment = alignof(U)) {
+        const auto misalign = reinterpret_cast<std::uintptr_t>(p_) % alignment;
+        if (misalign) p_ += alignment - misalign;
         U* out = reinterpret_cast<U*>(p_);
         p_ += static_cast<std::size_t>(count) * sizeof(U);
         return out;

@@ -246,6 +246,22 @@ inline F min(F a, F b) {
 #endif
 }
 
+// The larger / smaller of a and b, and a wherever a is NaN: with the SSE
+// instructions' b for a NaN b, a NaN in either gives NaN.
+template <bool Max>
+inline F extreme_nan(F a, F b) {
+#if RVL_VEC_BYTES == 64
+    const __m512 m = Max ? _mm512_max_ps(a, b) : _mm512_min_ps(a, b);
+    return _mm512_mask_mov_ps(m, _mm512_cmp_ps_mask(a, a, _CMP_UNORD_Q), a);
+#elif RVL_VEC_BYTES == 32
+    const __m256 m = Max ? _mm256_max_ps(a, b) : _mm256_min_ps(a, b);
+    return _mm256_blendv_ps(m, a, _mm256_cmp_ps(a, a, _CMP_UNORD_Q));
+#else
+    const __m128 m = Max ? _mm_max_ps(a, b) : _mm_min_ps(a, b);
+    return _mm_blendv_ps(m, a, _mm_cmpunord_ps(a, a));
+#endif
+}
+
 // ---- Conversions -------------------------------------------------------------------
 
 inline F to_f32(I v) {

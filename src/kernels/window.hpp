@@ -52,16 +52,19 @@ inline void store_as(A* p, vec::of<A> v) {
 // The larger / smaller of a and b, lane by lane or for one value; a NaN in
 // either gives NaN, so the result of a window does not depend on the order
 // in which its values are combined.
+// (Registers of floats take the instruction form, which computes the same.)
 struct MaxOp {
     template <class V>
     V operator()(V a, V b) const {
-        return a != a ? a : (a > b ? a : b);
+        if constexpr (std::is_same_v<V, vec::f32>) return vec::as<vec::f32>(vec::extreme_nan<true>(vec::as<vec::F>(a), vec::as<vec::F>(b)));
+        else return a != a ? a : (a > b ? a : b);
     }
 };
 struct MinOp {
     template <class V>
     V operator()(V a, V b) const {
-        return a != a ? a : (a < b ? a : b);
+        if constexpr (std::is_same_v<V, vec::f32>) return vec::as<vec::f32>(vec::extreme_nan<false>(vec::as<vec::F>(a), vec::as<vec::F>(b)));
+        else return a != a ? a : (a < b ? a : b);
     }
 };
 
@@ -108,6 +111,22 @@ struct RowSink {
     }
 };
 
+// Runs step(i) for i = 0, L, 2L, ... and, when L does not divide n, once
+// more at n - L, recomputing the overlap; rows shorter than L go element by
+// element through one(i). Only for steps that give the same results when
+// repeated (pure stores, or extremes combined into one of their inputs).
+// The steps capture by value: a sink's pointers then stay in registers.
+template <std::int64_t L, class Step, class One>
+inline void for_blocks(std::int64_t n, Step step, One one) {
+    if (n < L) {
+        for (std::int64_t i = 0; i < n; ++i) one(i);
+        return;
+    }
+    std::int64_t i = 0;
+    for (; i + L <= n; i += L) step(i);
+    if (i < n) step(n - L);
+}
+
 // ---- Row pass: sums of mw elements at stride C ---------------------------------
 
 // Windows up to this many taps are summed directly; longer ones by a running
@@ -120,19 +139,19 @@ inline constexpr int kDirectTaps = 8;
 // leaving one, exact for integer accumulators.
 // The direct sums with the tap count known to the compiler.
 template <class A, int C, int MW, class T, class Sink>
-inline void window_sum_direct(const T* src, std::int64_t n, const Sink& sink) {
-    constexpr std::int64_t L = vec::lanes<A>;
-    std::int64_t i = 0;
-    for (; i + L <= n; i += L) {
-        auto a = load_as<A>(src + i);
-        for (int k = 1; k < MW; ++k) a += load_as<A>(src + i + std::int64_t{k} * C);
-        sink.put(i, a);
-    }
-    for (; i < n; ++i) {
-        A a = static_cast<A>(src[i]);
-        for (int k = 1; k < MW; ++k) a += static_cast<A>(src[i + std::int64_t{k} * C]);
-        sink.put1(i, a);
-    }
+inline void window_sum_direct(const T* src, std::int64_t n, Sink sink) {
+    for_blocks<vec::lanes<A>>(
+        n,
+        [=](std::int64_t i) {
+            auto a = load_as<A>(src + i);
+            for (int k = 1; k < MW; ++k) a += load_as<A>(src + i + std::int64_t{k} * C);
+            sink.put(i, a);
+        },
+        [=](std::int64_t i) {
+            A a = static_cast<A>(src[i]);
+            for (int k = 1; k < MW; ++k) a += static_cast<A>(src[i + std::int64_t{k} * C]);
+            sink.put1(i, a);
+        });
 }
 
 // Exact integer sums of long windows, a register at a time: each sum is the
@@ -140,7 +159,7 @@ inline void window_sum_direct(const T* src, std::int64_t n, const Sink& sink) {
 // register of sums is a prefix sum at stride C of those differences (a scan
 // inside the register) plus the last sums of the previous register.
 template <int C, class T, class Sink>
-inline void window_sum_scan(const T* src, std::int64_t n, int mw, const Sink& sink) {
+inline void window_sum_scan(const T* src, std::int64_t n, int mw, Sink sink) {
     constexpr int L = int(vec::lanes<std::int32_t>);
     const std::int64_t span = std::int64_t{mw} * C;
     std::int32_t last[L] = {};  // lanes L - C .. L - 1: the sums of elements i - C .. i - 1
@@ -174,7 +193,7 @@ inline void window_sum_scan(const T* src, std::int64_t n, int mw, const Sink& si
 }
 
 template <class A, int C, class T, class Sink>
-inline void window_sum_row(const T* src, std::int64_t n, int mw, const Sink& sink) {
+inline void window_sum_row(const T* src, std::int64_t n, int mw, Sink sink) {
     switch (mw) {
         case 1: return window_sum_direct<A, C, 1>(src, n, sink);
         case 2: return window_sum_direct<A, C, 2>(src, n, sink);
@@ -216,24 +235,24 @@ inline void window_sum_row(const T* src, std::int64_t n, int mw, const Sink& sin
 inline constexpr int kDirectExtremeTaps = 5;
 
 template <class Op, int C, int MW, class T, class Sink>
-inline void window_extreme_direct(const T* src, std::int64_t n, const Sink& sink) {
-    constexpr std::int64_t L = vec::lanes<T>;
+inline void window_extreme_direct(const T* src, std::int64_t n, Sink sink) {
     const Op op;
-    std::int64_t i = 0;
-    for (; i + L <= n; i += L) {
-        auto a = load_vec(src + i);
-        for (int k = 1; k < MW; ++k) a = op(a, load_vec(src + i + std::int64_t{k} * C));
-        sink.put(i, a);
-    }
-    for (; i < n; ++i) {
-        T a = src[i];
-        for (int k = 1; k < MW; ++k) a = op(a, src[i + std::int64_t{k} * C]);
-        sink.put1(i, a);
-    }
+    for_blocks<vec::lanes<T>>(
+        n,
+        [=](std::int64_t i) {
+            auto a = load_vec(src + i);
+            for (int k = 1; k < MW; ++k) a = op(a, load_vec(src + i + std::int64_t{k} * C));
+            sink.put(i, a);
+        },
+        [=](std::int64_t i) {
+            T a = src[i];
+            for (int k = 1; k < MW; ++k) a = op(a, src[i + std::int64_t{k} * C]);
+            sink.put1(i, a);
+        });
 }
 
 template <class Op, int C, class T, class Sink>
-inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch, const Sink& sink) {
+inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch, Sink sink) {
     constexpr std::int64_t L = vec::lanes<T>;
     const Op op;
     switch (mw) {
@@ -257,35 +276,46 @@ inline void window_extreme_row(const T* src, std::int64_t n, int mw, T* scratch,
         level = scratch;
     }
     const std::int64_t shift = std::int64_t{mw - w} * C;
-    std::int64_t i = 0;
-    for (; i + L <= n; i += L) sink.put(i, op(load_vec(level + i), load_vec(level + i + shift)));
-    for (; i < n; ++i) sink.put1(i, op(level[i], level[i + shift]));
+    for_blocks<L>(
+        n, [=](std::int64_t i) { sink.put(i, op(load_vec(level + i), load_vec(level + i + shift))); },
+        [=](std::int64_t i) { sink.put1(i, op(level[i], level[i + shift])); });
 }
 
 // ---- Column passes ----------------------------------------------------------------
 
 // v = rows[0] (op) rows[1] (op) ... for `count` rows of n elements.
+// The sink may store into one of the rows only when combining is
+// idempotent (an extreme): the last block may be computed twice.
 template <int Count, class T, class Combine, class Sink>
-inline void combine_rows_of(const T* const* rows, std::int64_t n, const Combine& combine, const Sink& sink) {
-    constexpr std::int64_t L = vec::lanes<T>;
+inline void combine_rows_of(const T* const* rows, std::int64_t n, const Combine& combine, Sink sink) {
     const T* r[Count];
     for (int k = 0; k < Count; ++k) r[k] = rows[k];
+    for_blocks<vec::lanes<T>>(
+        n,
+        [=](std::int64_t i) {
+            auto a = load_vec(r[0] + i);
+            for (int k = 1; k < Count; ++k) a = combine(a, load_vec(r[k] + i));
+            sink.put(i, a);
+        },
+        [=](std::int64_t i) {
+            T a = r[0][i];
+            for (int k = 1; k < Count; ++k) a = combine(a, r[k][i]);
+            sink.put1(i, a);
+        });
+}
+
+// sum += row, element by element.
+template <class A>
+inline void accumulate_row(A* sum, const A* row, std::int64_t n) {
+    constexpr std::int64_t L = vec::lanes<A>;
     std::int64_t i = 0;
-    for (; i + L <= n; i += L) {
-        auto a = load_vec(r[0] + i);
-        for (int k = 1; k < Count; ++k) a = combine(a, load_vec(r[k] + i));
-        sink.put(i, a);
-    }
-    for (; i < n; ++i) {
-        T a = r[0][i];
-        for (int k = 1; k < Count; ++k) a = combine(a, r[k][i]);
-        sink.put1(i, a);
-    }
+    for (; i + L <= n; i += L) store_as(sum + i, load_vec(sum + i) + load_vec(row + i));
+    for (; i < n; ++i) sum[i] += row[i];
 }
 
 // The same for up to four rows.
 template <class T, class Combine, class Sink>
-inline void combine_rows(const T* const* rows, int count, std::int64_t n, const Combine& combine, const Sink& sink) {
+inline void combine_rows(const T* const* rows, int count, std::int64_t n, const Combine& combine, Sink sink) {
     switch (count) {
         case 1: return combine_rows_of<1>(rows, n, combine, sink);
         case 2: return combine_rows_of<2>(rows, n, combine, sink);
@@ -296,7 +326,7 @@ inline void combine_rows(const T* const* rows, int count, std::int64_t n, const 
 
 // Running column sum: v = sum + (entering - leaving), kept in `sum` and put.
 template <class A, class Sink>
-inline void slide_sum(A* sum, const A* entering, const A* leaving, std::int64_t n, const Sink& sink) {
+inline void slide_sum(A* sum, const A* entering, const A* leaving, std::int64_t n, Sink sink) {
     constexpr std::int64_t L = vec::lanes<A>;
     std::int64_t i = 0;
     for (; i + L <= n; i += L) {
@@ -315,20 +345,20 @@ inline void slide_sum(A* sum, const A* entering, const A* leaving, std::int64_t 
 // entering, kept in `prefix`, and suffix (op) p put.
 template <class Op, class T, class Sink>
 inline void slide_extreme(const T* suffix, const T* prefixIn, const T* entering, T* prefix, std::int64_t n,
-                          const Sink& sink) {
-    constexpr std::int64_t L = vec::lanes<T>;
+                          Sink sink) {
     const Op op;
-    std::int64_t i = 0;
-    for (; i + L <= n; i += L) {
-        const auto p = op(load_vec(prefixIn + i), load_vec(entering + i));
-        store_as(prefix + i, p);
-        sink.put(i, op(load_vec(suffix + i), p));
-    }
-    for (; i < n; ++i) {
-        const T p = op(prefixIn[i], entering[i]);
-        prefix[i] = p;
-        sink.put1(i, op(suffix[i], p));
-    }
+    for_blocks<vec::lanes<T>>(
+        n,
+        [=](std::int64_t i) {
+            const auto p = op(load_vec(prefixIn + i), load_vec(entering + i));
+            store_as(prefix + i, p);
+            sink.put(i, op(load_vec(suffix + i), p));
+        },
+        [=](std::int64_t i) {
+            const T p = op(prefixIn[i], entering[i]);
+            prefix[i] = p;
+            sink.put1(i, op(suffix[i], p));
+        });
 }
 
 // ---- Single-precision column sums of integer rows --------------------------------
