@@ -144,11 +144,14 @@ void sum_windows(BorderedSource<T>& source, const Reach& reach, std::int64_t wid
     const std::int64_t n = width * C;
     const bool direct = mh == 1 && !inPlace;
     const int ringRows = mh == 1 ? 1 : mh + 1;
-    // Rows start on 32-byte boundaries (no register access straddles two
-    // cache lines on the AVX2 variant).
-    const std::int64_t pitch = (n * std::int64_t{sizeof(A)} + 31) / 32 * 32 / std::int64_t{sizeof(A)};
-    A* ring = direct ? nullptr : work.take<A>(ringRows * pitch, 32);
-    A* sum = mh > 1 ? work.take<A>(n, 32) : nullptr;
+    // Rows of 256 bytes or more start on 32-byte boundaries (no register
+    // access straddles two cache lines on the AVX2 variant); the padding
+    // stays within the reported size.
+    const std::size_t align = n * std::int64_t{sizeof(A)} >= 256 ? 32 : alignof(A);
+    const std::int64_t pitch = (n * std::int64_t{sizeof(A)} + std::int64_t(align) - 1) / std::int64_t(align) *
+                               std::int64_t(align) / std::int64_t{sizeof(A)};
+    A* ring = direct ? nullptr : work.take<A>(ringRows * pitch, align);
+    A* sum = mh > 1 ? work.take<A>(n, align) : nullptr;
     const auto slot = [&](std::int64_t k) { return ring + (k % ringRows) * pitch; };
     for_separable_rows(
         source, reach, width, height,
