@@ -2235,6 +2235,74 @@ RVL_API RvlResult rvliFilterMinBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, 
 RVL_API RvlResult rvliDilate3x3_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize roiSize);
 RVL_API RvlResult rvliErode3x3_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize roiSize);
 
+/* ---- Median filters ---------------------------------------------------------
+ * Each output is the median (the ((N+1)/2)-th smallest of the N values) of
+ * its window, per channel unless stated otherwise.
+ *
+ * FilterMedianBorder: an mw x mh window (both odd) centred on the pixel,
+ * neighbours outside the ROI from the border type: replicate or constant,
+ * with the in-memory flags (a window one pixel wide reads its left and right
+ * neighbours, none; one row high, likewise above and below). pSrc may equal
+ * pDst. AC4 forms leave the destination's fourth channel unchanged. */
+
+/** Work-buffer size in bytes (dataType 1, 5, 7, or 13 with one channel). */
+RVL_API RvlResult rvliFilterMedianBorderGetBufferSize(RvlSize roiSize, RvlSize maskSize, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterMedianBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedianBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize, RvlSize maskSize, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+
+/* FilterMedianCross: the median of the centre row and column of a 3x3 or
+ * 5x5 mask (mask rvlMask3x3 or rvlMask5x5: 5 or 9 values); neighbours are
+ * read from memory, so the source extends 1 (2) pixels around the ROI. AC4
+ * forms filter all four channels. */
+RVL_API RvlResult rvliFilterMedianCross_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16u_AC4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianCross_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+
+/* FilterMedianColor: the pixel of the 3x3 or 5x5 window whose sum of L1
+ * distances (|dR| + |dG| + |dB|) to every pixel of the window is smallest,
+ * its three channels copied together; of several such pixels, the centre
+ * if it is one of them, else the first in row order. Neighbours are read
+ * from memory. AC4 forms leave the fourth channel unchanged. */
+RVL_API RvlResult rvliFilterMedianColor_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianColor_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianColor_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianColor_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianColor_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+RVL_API RvlResult rvliFilterMedianColor_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask);
+
+/* FilterMedianWeightedCenter3x3: the median of the 8 neighbours and the
+ * centre counted `weight` times; an even weight counts as weight - 1 and the
+ * call returns rvlResWarnEvenWeight. Neighbours are read from memory. */
+RVL_API RvlResult rvliFilterMedianWeightedCenter3x3_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int weight);
+
+/* FilterMedian: the window of mw x mh (both odd) with its top-left corner at
+ * (x - anchor.x, y - anchor.y), neighbours read from memory. */
+RVL_API RvlResult rvliFilterMedianGetBufferSize_32f(RvlSize dstRoiSize, RvlSize maskSize, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterMedianGetBufferSize_64f(RvlSize dstRoiSize, RvlSize maskSize, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterMedian_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, RvlSize maskSize, RvlPoint anchor, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedian_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, RvlSize maskSize, RvlPoint anchor, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterMedian_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, RvlSize maskSize, RvlPoint anchor, Rvl8u* pBuffer);
+
+/** The median of three 8u planes, pixel by pixel. */
+RVL_API RvlResult rvliMedian_8u_P3C1R(const Rvl8u* const pSrcPlanes[3], int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+
 /* ==== Geometric transforms ============================================== */
 
 /* ---- Resize: specification, queries, nearest and linear -----------------

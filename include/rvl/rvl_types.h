@@ -116,7 +116,10 @@ enum {
     /** warning: an accurate rounding path was asked of a filter
      *  specification that has none; the specification is built with the
      *  ordinary path */
-    rvlResWarnNoAccurateMode = 49
+    rvlResWarnNoAccurateMode = 49,
+    /** warning: a weighted-centre median was given an even weight; the
+     *  weight one less was used */
+    rvlResWarnEvenWeight = 50
 };
 
 /* ---- Shared enumerations ----------------------------------------------- */

@@ -63,20 +63,31 @@ public:
         rows_ = static_cast<int>(reach.top + reach.bottom + 1);
     }
 
+    // Every row built in the ring, none read in place, and the output
+    // columns walked in one piece: for filtering in place, where the
+    // image's rows are overwritten once they have been built and the ring
+    // holds reach.top + reach.bottom + 1 rows of the whole width.
+    void build_every_row() { buildAll_ = true; }
+
     // Output columns at the left / right that read columns outside the
     // effective image (0 for a side in memory or without reach).
-    std::int64_t left_edge() const { return std::min(width_, std::max<std::int64_t>(0, eff_.x + reach_.left)); }
+    std::int64_t left_edge() const {
+        if (buildAll_) return width_;
+        return std::min(width_, std::max<std::int64_t>(0, eff_.x + reach_.left));
+    }
     std::int64_t right_edge() const {
         return std::min(width_, std::max<std::int64_t>(0, width_ + reach_.right - (eff_.x + eff_.width)));
     }
 
     // Selects the output columns [x0, x0 + width) for the following rows.
     void set_piece(std::int64_t x0, std::int64_t width) {
+        // The same piece again keeps the rows already built.
+        if (x0 - reach_.left == c0_ && x0 + width + reach_.right == c1_) return;
         c0_ = x0 - reach_.left;
         c1_ = x0 + width + reach_.right;
         pitch_ = static_cast<std::ptrdiff_t>((c1_ - c0_) * channels_ * sizeof(T));
         lo_ = hi_ = 0;  // nothing built yet
-        inColumns_ = c0_ >= eff_.x && c1_ <= eff_.x + eff_.width;
+        inColumns_ = !buildAll_ && c0_ >= eff_.x && c1_ <= eff_.x + eff_.width;
     }
 
     // Source row r (any row an output row reads, relative to the ROI) over
@@ -163,6 +174,7 @@ private:
     std::ptrdiff_t pitch_ = 0;
     std::int64_t lo_ = 0, hi_ = 0;
     bool inColumns_ = false;
+    bool buildAll_ = false;
 };
 
 // ---- Output rows ------------------------------------------------------------

@@ -163,7 +163,8 @@ inline Layout layout_of(const std::string& name) {
     const std::string src = found[0], dst = found.size() > 1 ? found[1] : found[0];
     l.srcChannels = channels_of(src, &l.srcPlanar);
     l.dstChannels = channels_of(dst, &l.dstPlanar);
-    l.dstAlpha = dst == "AC4";
+    // The AC4 cross medians filter the fourth channel like the others.
+    l.dstAlpha = dst == "AC4" && name.rfind("rvliFilterMedianCross", 0) != 0;
     l.processed = (src == "AC4" || dst == "AC4") ? 3 : std::min(l.srcChannels, l.dstChannels) > 1 ? l.dstChannels : l.srcChannels;
     if (found.size() == 1) l.processed = src == "AC4" ? 3 : l.srcChannels;
     return l;
@@ -450,6 +451,8 @@ inline void Call::choose_each_scalar() {
             else if (name == "topRows" || name == "leftColumns") v = int(rng_() % 6) - 1;
             else if (name == "divisor") v = pick(rng_, {1, 2, 3, 9, 0, -4, 1024});
             else if (name == "cmpOp") v = pick(rng_, {0, 4, 1, 9});
+            else if (name == "mask") v = pick(rng_, {33, 55, 55, 3, 0});
+            else if (name == "weight") v = pick(rng_, {1, 2, 3, 5, 7, 9, 12, 0, -1});
             else if (name == "dstRoiWidth") v = random_extent(rng_, false);
             else v = pick(rng_, {0, 1, 2, 3, 4, 7, -1, 1000});
             if (name.find("Step") != std::string::npos) v = 0;  // set with its image
@@ -483,6 +486,13 @@ inline void Call::prepare_specification() {
             I64 kw = 0, kh = 0;
             size_arg("kernelSize", &kw, &kh);
             if (rvliFilterGetBufSize_64f_C1R({int(kw), int(kh)}, int(w), &bytes) < 0) bytes = -1;
+        } else if (name.rfind("rvliFilterMedian_", 0) == 0) {
+            // The anchored median: the size its query reports.
+            size_arg("dstRoiSize", &w, &h);
+            I64 mw = 0, mh = 0;
+            size_arg("maskSize", &mw, &mh);
+            const auto query = name.find("_64f") != std::string::npos ? rvliFilterMedianGetBufferSize_64f : rvliFilterMedianGetBufferSize_32f;
+            if (query({int(w), int(h)}, {int(mw), int(mh)}, layout_.srcChannels, &bytes) < 0) bytes = -1;
         } else if (has("maskSize") && has("border")) {
             // Window filters: the size their own query reports.
             I64 mw = 0, mh = 0;
@@ -490,7 +500,9 @@ inline void Call::prepare_specification() {
             size_arg("maskSize", &mw, &mh);
             const int type = name.find("_8u") != std::string::npos ? rvlType8u : name.find("_16u") != std::string::npos ? rvlType16u
                            : name.find("_16s") != std::string::npos ? rvlType16s : rvlType32f;
-            const auto query = name.rfind("rvliFilterM", 0) == 0 ? rvliFilterMaxBorderGetBufferSize : rvliFilterBoxBorderGetBufferSize;
+            const auto query = name.rfind("rvliFilterMedian", 0) == 0 ? rvliFilterMedianBorderGetBufferSize
+                             : name.rfind("rvliFilterM", 0) == 0  ? rvliFilterMaxBorderGetBufferSize
+                                                                  : rvliFilterBoxBorderGetBufferSize;
             if (query({int(w), int(h)}, {int(mw), int(mh)}, type, layout_.srcChannels, &bytes) < 0) bytes = -1;
             kernelW_ = mw, kernelH_ = mh;
         }
@@ -715,7 +727,11 @@ inline bool Call::build() {
                 const I64 before = std::max<I64>(a, 0), after = std::max<I64>(m - 1 - a, 0);
                 if (name.find("Row") != std::string::npos) mL = before, mR = after;
                 else mT = before, mB = after;
-            } else if (src && name.rfind("rvliFilterBox_64f", 0) == 0) {
+            } else if (src && (name.rfind("rvliFilterMedianCross", 0) == 0 || name.rfind("rvliFilterMedianColor", 0) == 0)) {
+                mL = mR = mT = mB = 2;  // a 5x5 mask reads two pixels around
+            } else if (src && name.rfind("rvliFilterMedianWeightedCenter3x3", 0) == 0) {
+                mL = mR = mT = mB = 1;
+            } else if (src && (name.rfind("rvliFilterBox_64f", 0) == 0 || name.rfind("rvliFilterMedian_", 0) == 0)) {
                 I64 mw = 0, mh = 0;
                 size_arg("maskSize", &mw, &mh);
                 const RvlPoint a = args_.get<RvlPoint>(index_of("anchor"));

@@ -1,0 +1,325 @@
+// Median kernels: selection networks on registers of pixels, and the
+// running-histogram median of 8-bit windows.
+//
+// Every network below is written once for a value type V that is either a
+// register of the vocabulary (one lane per pixel element) or a single
+// element, so the vector loops and their scalar tails compute each median by
+// the same comparisons. A median is one of the window's values, so any
+// exact selection gives the same result; the networks differ only in cost.
+//
+// Comparisons are a < b on the element type. (A 32f window holding a NaN
+// has no defined order; its median is one of its values or NaN.)
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "kernels/map.hpp"
+#include "kernels/row_set.hpp"
+#include "kernels/vec.hpp"
+#include "kernels/window.hpp"
+
+namespace rvl::kernels {
+
+// ---- Compare-exchange vocabulary -------------------------------------------------
+
+template <class V>
+inline V lo(V a, V b) {
+    return a < b ? a : b;
+}
+template <class V>
+inline V hi(V a, V b) {
+    return a < b ? b : a;
+}
+// a, b := min, max.
+template <class V>
+inline void sort2(V& a, V& b) {
+    const V t = lo(a, b);
+    b = hi(a, b);
+    a = t;
+}
+template <class V>
+inline V med3(V a, V b, V c) {
+    return hi(lo(a, b), lo(hi(a, b), c));
+}
+template <class V>
+inline void sort3(V& a, V& b, V& c) {
+    sort2(a, b);
+    sort2(b, c);
+    sort2(a, b);
+}
+// Nine comparators.
+template <class V>
+inline void sort5(V* v) {
+    sort2(v[0], v[1]); sort2(v[3], v[4]); sort2(v[2], v[4]);
+    sort2(v[2], v[3]); sort2(v[1], v[4]); sort2(v[0], v[3]);
+    sort2(v[0], v[2]); sort2(v[1], v[3]); sort2(v[1], v[2]);
+}
+// Odd-even merge sort, nineteen comparators.
+template <class V>
+inline void sort8(V* v) {
+    sort2(v[0], v[1]); sort2(v[2], v[3]); sort2(v[4], v[5]); sort2(v[6], v[7]);
+    sort2(v[0], v[2]); sort2(v[1], v[3]); sort2(v[4], v[6]); sort2(v[5], v[7]);
+    sort2(v[1], v[2]); sort2(v[5], v[6]);
+    sort2(v[0], v[4]); sort2(v[1], v[5]); sort2(v[2], v[6]); sort2(v[3], v[7]);
+    sort2(v[2], v[4]); sort2(v[3], v[5]);
+    sort2(v[1], v[2]); sort2(v[3], v[4]); sort2(v[5], v[6]);
+}
+
+// Of four values given as two pairs, the pair sorted and the two middle
+// values of the four (as an unordered pair m, n): with a <= b and c <= d the
+// smallest is min(a, c), the largest max(b, d), and the other two are
+// max(a, c) and min(b, d).
+template <class V>
+struct Four {
+    V l0, h0, l1, h1;
+    Four(V a, V b, V c, V d) : l0(lo(a, b)), h0(hi(a, b)), l1(lo(c, d)), h1(hi(c, d)) {}
+    V q1() const { return lo(l0, l1); }
+    V q4() const { return hi(h0, h1); }
+    V m() const { return hi(l0, l1); }
+    V n() const { return lo(h0, h1); }
+};
+
+// The median of five: the fifth value clamped between the middle two of the
+// other four.
+template <class V>
+inline V med5(V a, V b, V c, V d, V e) {
+    const Four<V> f(a, b, c, d);
+    return med3(f.m(), f.n(), e);
+}
+
+// The median of N values (N odd) by forgetful selection: of any (N+1)/2 + 1
+// of them, the smallest lies below the median and the largest above it, so
+// both can be dropped and the next value taken in; the median of the last
+// three is the median of all. `w` holds the working set, `v` all N values.
+template <int K, class V>
+inline void drop_extremes(V* w) {
+    // Pairs, then the smallest of the lower halves to w[0] and the largest
+    // of the upper halves to w[K-1] (an odd middle value takes part in both).
+    for (int i = 0; i < K / 2; ++i) sort2(w[i], w[K - 1 - i]);
+    for (int i = 1; i < (K + 1) / 2; ++i) sort2(w[0], w[i]);
+    for (int i = K / 2; i < K - 1; ++i) sort2(w[i], w[K - 1]);
+}
+template <int N, int K, int Next, class V>
+inline V forget(V* w, const V* v) {
+    if constexpr (K == 3 && Next == N) {
+        return med3(w[0], w[1], w[2]);
+    } else {
+        drop_extremes<K>(w);
+        w[0] = v[Next];  // the set is now w[0 .. K-2]
+        return forget<N, K - 1, Next + 1>(w, v);
+    }
+}
+template <int N, class V>
+inline V median_of(const V* v) {
+    static_assert(N % 2 == 1);
+    if constexpr (N == 1) {
+        return v[0];
+    } else if constexpr (N == 3) {
+        return med3(v[0], v[1], v[2]);
+    } else if constexpr (N == 5) {
+        return med5(v[0], v[1], v[2], v[3], v[4]);
+    } else {
+        constexpr int R = (N + 1) / 2 + 1;
+        V w[R];
+        for (int i = 0; i < R; ++i) w[i] = v[i];
+        return forget<N, R, R>(w, v);
+    }
+}
+
+// The median of 3x3 values whose columns are sorted (l <= m <= h per
+// column): no value below the largest column minimum or above the smallest
+// column maximum can be the median, and it is the median of those two and
+// the middle of the column medians.
+template <class V>
+inline V med9_sorted_columns(V l0, V l1, V l2, V m0, V m1, V m2, V h0, V h1, V h2) {
+    return med3(hi(hi(l0, l1), l2), med3(m0, m1, m2), lo(lo(h0, h1), h2));
+}
+
+// The median of 5x5 values whose columns are sorted: s[j][k] is the value of
+// rank j in column k. Sorting each rank's five values as well would give a
+// table sorted along both directions, in which the element (j, k) has at
+// least (j+1)(k+1) values at or below it and (5-j)(5-k) at or above it. The
+// six elements with 14 or more values above them lie below the median, the
+// six with 14 or more below lie above it, so the median is the median of the
+// other thirteen: the largest two of rank 0, the largest three of rank 1,
+// the middle three of rank 2, the smallest three of rank 3 and the smallest
+// two of rank 4, which only need partial orders of each rank.
+template <class V>
+inline V med25_sorted_columns(const V (*s)[5]) {
+    V c[13];
+    {
+        const Four<V> f(s[0][0], s[0][1], s[0][2], s[0][3]);
+        c[0] = f.q4();
+        c[1] = hi(hi(f.m(), f.n()), s[0][4]);
+    }
+    {
+        const Four<V> f(s[1][0], s[1][1], s[1][2], s[1][3]);
+        const V m = f.m(), n = f.n();
+        c[2] = hi(m, n);
+        c[3] = f.q4();
+        c[4] = hi(lo(m, n), s[1][4]);
+    }
+    {
+        const Four<V> f(s[2][0], s[2][1], s[2][2], s[2][3]);
+        c[5] = f.m();
+        c[6] = f.n();
+        c[7] = lo(hi(f.q1(), s[2][4]), f.q4());
+    }
+    {
+        const Four<V> f(s[3][0], s[3][1], s[3][2], s[3][3]);
+        const V m = f.m(), n = f.n();
+        c[8] = lo(m, n);
+        c[9] = f.q1();
+        c[10] = lo(hi(m, n), s[3][4]);
+    }
+    {
+        const Four<V> f(s[4][0], s[4][1], s[4][2], s[4][3]);
+        c[11] = f.q1();
+        c[12] = lo(lo(f.m(), f.n()), s[4][4]);
+    }
+    return median_of<13>(c);
+}
+
+// ---- Fixed windows of a bordered row set ------------------------------------------
+
+// Loads of one element or one register; the network code calls ld(p) for
+// either.
+template <class T>
+struct ScalarAccess {
+    using V = T;
+    static V ld(const T* p) { return *p; }
+    static void st(T* p, V v) { *p = v; }
+};
+template <class T>
+struct VectorAccess {
+    using V = vec::of<T>;
+    static V ld(const T* p) { return load_vec(p); }
+    static void st(T* p, V v) { std::memcpy(p, &v, sizeof v); }
+};
+
+// Medians of n elements of one output row for the windows that have
+// dedicated networks: MW x MH with MW, MH in {1, 3, 5} and MW = MH or one of
+// them 1. Rows are the MH source rows from the first column read; elements of
+// a channel are C apart. Square windows sort their columns first, a chunk of
+// the row at a time, into arrays on the stack: each sorted column serves MW
+// outputs.
+template <int MW, int MH, int C, class T, class Sink>
+inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
+    constexpr std::int64_t L = static_cast<std::int64_t>(vec::lanes<T>);
+    const T* r[MH];
+    for (int j = 0; j < MH; ++j) r[j] = rows.row(j);
+    if constexpr (MW == 1 || MH == 1) {
+        // One column or one row of taps: the taps of element i are p[i + k D].
+        constexpr int kTaps = MW == 1 ? MH : MW;
+        const auto one = [&](auto access, std::int64_t i) {
+            using A = decltype(access);
+            typename A::V v[kTaps];
+            for (int k = 0; k < kTaps; ++k) v[k] = MW == 1 ? A::ld(r[k] + i) : A::ld(r[0] + i + k * C);
+            return median_of<kTaps>(v);
+        };
+        for_blocks<L>(n, [=](std::int64_t i) { out.put(i, one(VectorAccess<T>{}, i)); },
+                      [=](std::int64_t i) { out.put1(i, one(ScalarAccess<T>{}, i)); });
+    } else {
+        static_assert(MW == MH && (MW == 3 || MW == 5));
+        constexpr std::int64_t kChunk = 512;
+        constexpr std::int64_t kSpan = kChunk + (MW - 1) * C;
+        T sorted[MH][kSpan];
+        for (std::int64_t e0 = 0; e0 < n; e0 += kChunk) {
+            const std::int64_t m = std::min(kChunk, n - e0), span = m + (MW - 1) * C;
+            const auto column = [&](auto access, std::int64_t i) {
+                using A = decltype(access);
+                typename A::V v[MH];
+                for (int j = 0; j < MH; ++j) v[j] = A::ld(r[j] + e0 + i);
+                if constexpr (MH == 3) sort3(v[0], v[1], v[2]);
+                else sort5(v);
+                for (int j = 0; j < MH; ++j) A::st(sorted[j] + i, v[j]);
+            };
+            for_blocks<L>(span, [&](std::int64_t i) { column(VectorAccess<T>{}, i); },
+                          [&](std::int64_t i) { column(ScalarAccess<T>{}, i); });
+            const auto median = [&](auto access, std::int64_t i) {
+                using A = decltype(access);
+                using V = typename A::V;
+                if constexpr (MW == 3) {
+                    const T* p0 = sorted[0] + i;
+                    const T* p1 = sorted[1] + i;
+                    const T* p2 = sorted[2] + i;
+                    return med9_sorted_columns(A::ld(p0), A::ld(p0 + C), A::ld(p0 + 2 * C), A::ld(p1), A::ld(p1 + C),
+                                               A::ld(p1 + 2 * C), A::ld(p2), A::ld(p2 + C), A::ld(p2 + 2 * C));
+                } else {
+                    V s[5][5];
+                    for (int j = 0; j < 5; ++j)
+                        for (int k = 0; k < 5; ++k) s[j][k] = A::ld(sorted[j] + i + k * C);
+                    return med25_sorted_columns<V>(s);
+                }
+            };
+            for_blocks<L>(m, [&](std::int64_t i) { out.put(e0 + i, median(VectorAccess<T>{}, i)); },
+                          [&](std::int64_t i) { out.put1(e0 + i, median(ScalarAccess<T>{}, i)); });
+        }
+    }
+}
+
+// ---- Running histogram (8u) --------------------------------------------------------
+
+// Medians of w pixels of channel `channel` of an 8u row of windows of mw x mh:
+// a 256-bin histogram of the first window, and the smallest value v whose
+// cumulative count reaches the threshold (mw mh)/2 + 1, found once; then per
+// pixel the leaving column is removed and the entering one added, the count
+// of values below v kept up to date, and v moved down while that count
+// reaches the threshold and up while the count including v stays below it.
+// The cost per pixel grows with mh, not with mw mh.
+template <class Sink>
+inline void median_histogram_row(const RowSet<std::uint8_t>& rows, int mw, int mh, int C, int channel,
+                                 std::int64_t w, Sink out) {
+    std::uint32_t hist[256] = {};
+    const std::uint32_t threshold = static_cast<std::uint32_t>(std::int64_t{mw} * mh / 2 + 1);
+    const std::uint8_t* stackRows[RowSet<std::uint8_t>::kCached];
+    const std::uint8_t* const* r = stackRows;
+    // Row addresses beyond the cached ones are read through the row set.
+    const int cached = std::min(mh, RowSet<std::uint8_t>::kCached);
+    for (int j = 0; j < cached; ++j) stackRows[j] = rows.row(j) + channel;
+    const auto at = [&](int j, std::int64_t e) { return j < cached ? r[j][e] : rows.row(j)[channel + e]; };
+    for (int j = 0; j < mh; ++j)
+        for (int k = 0; k < mw; ++k) ++hist[at(j, std::int64_t{k} * C)];
+    int v = 0;
+    std::uint32_t below = 0;
+    while (below + hist[v] < threshold) below += hist[v++];
+    for (std::int64_t x = 0;; ++x) {
+        out.put1(x * C + channel, static_cast<std::uint8_t>(v));
+        if (x + 1 == w) break;
+        const std::int64_t leave = x * C, enter = (x + mw) * C;
+        for (int j = 0; j < mh; ++j) {
+            const int a = at(j, leave), b = at(j, enter);
+            --hist[a];
+            ++hist[b];
+            below += static_cast<std::uint32_t>(b < v) - static_cast<std::uint32_t>(a < v);
+        }
+        while (below >= threshold) below -= hist[--v];
+        while (below + hist[v] < threshold) below += hist[v++];
+    }
+}
+
+// ---- General selection ----------------------------------------------------------------
+
+// Medians of n elements of a row of windows of mw x mh by selection of each
+// window's values gathered into `scratch` (mw mh elements).
+template <class T, class Sink>
+inline void median_select_row(const RowSet<T>& rows, int mw, int mh, int C, std::int64_t n, T* scratch, Sink out,
+                              bool keepAlpha) {
+    const std::int64_t count = std::int64_t{mw} * mh;
+    for (std::int64_t i = 0; i < n; ++i) {
+        if (keepAlpha && i % C == 3) continue;
+        T* q = scratch;
+        for (int j = 0; j < mh; ++j) {
+            const T* p = rows.row(j) + i;
+            for (int k = 0; k < mw; ++k) *q++ = p[std::int64_t{k} * C];
+        }
+        // NaNs order after every number, so that the order is strict.
+        std::nth_element(scratch, scratch + count / 2, scratch + count,
+                         [](T a, T b) { return a < b || (a == a && b != b); });
+        out.put1(i, scratch[count / 2]);
+    }
+}
+
+}  // namespace rvl::kernels
