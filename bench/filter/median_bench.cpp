@@ -41,7 +41,9 @@ void run_rvl(benchmark::State& state, int n, Fn fn) {
 
 MEDIAN_RVL(8u, 3)
 MEDIAN_RVL(8u, 5)
+MEDIAN_RVL(8u, 7)
 MEDIAN_RVL(8u, 15)
+MEDIAN_RVL(8u, 31)
 MEDIAN_RVL(16u, 5)
 MEDIAN_RVL(32f, 3)
 
@@ -86,7 +88,9 @@ void run_opencv(benchmark::State& state, int n) {
     RVL_BENCH_OPENCV(FilterMedianBorder_##T##_C1R_##n##x##n);
 MEDIAN_CV(8u, 3, CV_8UC1)
 MEDIAN_CV(8u, 5, CV_8UC1)
+MEDIAN_CV(8u, 7, CV_8UC1)
 MEDIAN_CV(8u, 15, CV_8UC1)
+MEDIAN_CV(8u, 31, CV_8UC1)
 MEDIAN_CV(16u, 5, CV_16UC1)
 MEDIAN_CV(32f, 3, CV_32FC1)
 

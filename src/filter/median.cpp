@@ -32,6 +32,14 @@ namespace {
 
 using Big = __int128;
 
+// The column-histogram method of 8u windows: its counts are 16-bit, and its
+// strips are at least kMinStrip columns wide (narrower ones, where the
+// buffer is small, take the running histogram along rows) and at most
+// kMaxStrip, so that the histograms stay in the second-level cache.
+constexpr std::int64_t kMaxColumnWindow = 65535;
+constexpr std::int64_t kMinStrip = 16, kMaxStrip = 192;
+constexpr std::int64_t kColumnHistogramBytes = (256 + 16) * 2;
+
 // Windows with a dedicated network: both sides 1, 3 or 5, square or one
 // pixel thick.
 bool has_network(std::int64_t mw, std::int64_t mh) { return mw < 6 && mh < 6 && (mw == 1 || mh == 1 || mw == mh); }
@@ -183,6 +191,30 @@ RvlResult median_filter(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSiz
             }
         }
         return rvlResOk;
+    }
+    if constexpr (sizeof(T) == 1) {
+        if (!has_network(mw, mh) && mw * mh <= kMaxColumnWindow) {
+            // Vertical strips as wide as the buffer allows for their ring
+            // rows and one channel's column histograms.
+            const std::int64_t available = static_cast<std::int64_t>(median_buffer_bytes(roi, mask, 1, C)) -
+                                           (reinterpret_cast<const Rvl8u*>(ring) - pBuffer) - 64;
+            const std::int64_t columns = available / (mh * C + kColumnHistogramBytes);
+            const std::int64_t strip = std::min<std::int64_t>({W, kMaxStrip, columns - (mw - 1)});
+            if (strip >= kMinStrip || strip == W) {
+                WorkBuffer histograms(ring + mh * (strip + mw - 1) * C);
+                auto* fine = histograms.take<kernels::Counts16>((strip + mw - 1) * 16, 32);
+                auto* coarse = histograms.take<kernels::Counts16>(strip + mw - 1, 32);
+                for (std::int64_t x0 = 0; x0 < W; x0 += strip) {
+                    const std::int64_t w = std::min(strip, W - x0);
+                    source.set_piece(x0, w);
+                    for (int c = 0; c < (AC4 ? 3 : C); ++c)
+                        kernels::median_column_histograms([&](std::int64_t y) { return source.rows(y); },
+                                                          [&](std::int64_t y) { return row_at(pDst, dstStep, y) + x0 * C; },
+                                                          H, static_cast<int>(mw), static_cast<int>(mh), C, c, w, fine, coarse);
+                }
+                return rvlResOk;
+            }
+        }
     }
     for_output_rows(source, W, H, [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
         filter(rows, row_at(pDst, dstStep, y) + x0 * C, w);

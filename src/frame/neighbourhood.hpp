@@ -179,9 +179,9 @@ private:
 
 // ---- Output rows ------------------------------------------------------------
 
-// Every output row through `row(rows, y, x0, width)`, piece by piece: the
-// left-edge columns, the middle, the right-edge columns (one piece when the
-// edges meet).
+// The output columns in pieces through piece(x0, width): the left-edge
+// columns, the middle, the right-edge columns (one piece when the edges
+// meet).
 template <class T, class PieceFn>
 void for_pieces(BorderedSource<T>& source, std::int64_t width, PieceFn&& piece) {
     std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
@@ -194,10 +194,13 @@ void for_pieces(BorderedSource<T>& source, std::int64_t width, PieceFn&& piece) 
     }
 }
 
+// Piece by piece, each from the top row to the bottom one, so that the rows
+// a piece builds are built once each and reused by the output rows below.
 template <class T, class RowFn>
 void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t height, RowFn&& row) {
-    for (std::int64_t y = 0; y < height; ++y)
-        for_pieces(source, width, [&](std::int64_t x0, std::int64_t w) { row(source.rows(y), y, x0, w); });
+    for_pieces(source, width, [&](std::int64_t x0, std::int64_t w) {
+        for (std::int64_t y = 0; y < height; ++y) row(source.rows(y), y, x0, w);
+    });
 }
 
 // Row-then-column: every source row r that the output rows read, top to

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "kernels/map.hpp"
 #include "kernels/row_set.hpp"
@@ -22,43 +23,55 @@
 
 namespace rvl::kernels {
 
+// The networks are inlined into their loops, where their values stay in
+// registers.
+#define RVL_NETWORK [[gnu::always_inline]] inline
+
 // ---- Compare-exchange vocabulary -------------------------------------------------
 
+// a < b ? a : b and a < b ? b : a. Registers of floats take the minimum and
+// maximum instructions, whose rule (the second operand unless the first is
+// smaller / larger) is the same formula; the compiler would otherwise
+// compare and blend.
 template <class V>
-inline V lo(V a, V b) {
-    return a < b ? a : b;
+RVL_NETWORK V lo(V a, V b) {
+    if constexpr (std::is_same_v<V, vec::f32>) return vec::as<V>(RVL_MM(min_ps)(vec::as<vec::F>(a), vec::as<vec::F>(b)));
+    else if constexpr (std::is_same_v<V, vec::f64>) return RVL_MM(min_pd)(a, b);
+    else return a < b ? a : b;
 }
 template <class V>
-inline V hi(V a, V b) {
-    return a < b ? b : a;
+RVL_NETWORK V hi(V a, V b) {
+    if constexpr (std::is_same_v<V, vec::f32>) return vec::as<V>(RVL_MM(max_ps)(vec::as<vec::F>(b), vec::as<vec::F>(a)));
+    else if constexpr (std::is_same_v<V, vec::f64>) return RVL_MM(max_pd)(b, a);
+    else return a < b ? b : a;
 }
 // a, b := min, max.
 template <class V>
-inline void sort2(V& a, V& b) {
+RVL_NETWORK void sort2(V& a, V& b) {
     const V t = lo(a, b);
     b = hi(a, b);
     a = t;
 }
 template <class V>
-inline V med3(V a, V b, V c) {
+RVL_NETWORK V med3(V a, V b, V c) {
     return hi(lo(a, b), lo(hi(a, b), c));
 }
 template <class V>
-inline void sort3(V& a, V& b, V& c) {
+RVL_NETWORK void sort3(V& a, V& b, V& c) {
     sort2(a, b);
     sort2(b, c);
     sort2(a, b);
 }
 // Nine comparators.
 template <class V>
-inline void sort5(V* v) {
+RVL_NETWORK void sort5(V* v) {
     sort2(v[0], v[1]); sort2(v[3], v[4]); sort2(v[2], v[4]);
     sort2(v[2], v[3]); sort2(v[1], v[4]); sort2(v[0], v[3]);
     sort2(v[0], v[2]); sort2(v[1], v[3]); sort2(v[1], v[2]);
 }
 // Odd-even merge sort, nineteen comparators.
 template <class V>
-inline void sort8(V* v) {
+RVL_NETWORK void sort8(V* v) {
     sort2(v[0], v[1]); sort2(v[2], v[3]); sort2(v[4], v[5]); sort2(v[6], v[7]);
     sort2(v[0], v[2]); sort2(v[1], v[3]); sort2(v[4], v[6]); sort2(v[5], v[7]);
     sort2(v[1], v[2]); sort2(v[5], v[6]);
@@ -84,7 +97,7 @@ struct Four {
 // The median of five: the fifth value clamped between the middle two of the
 // other four.
 template <class V>
-inline V med5(V a, V b, V c, V d, V e) {
+RVL_NETWORK V med5(V a, V b, V c, V d, V e) {
     const Four<V> f(a, b, c, d);
     return med3(f.m(), f.n(), e);
 }
@@ -94,7 +107,7 @@ inline V med5(V a, V b, V c, V d, V e) {
 // both can be dropped and the next value taken in; the median of the last
 // three is the median of all. `w` holds the working set, `v` all N values.
 template <int K, class V>
-inline void drop_extremes(V* w) {
+RVL_NETWORK void drop_extremes(V* w) {
     // Pairs, then the smallest of the lower halves to w[0] and the largest
     // of the upper halves to w[K-1] (an odd middle value takes part in both).
     for (int i = 0; i < K / 2; ++i) sort2(w[i], w[K - 1 - i]);
@@ -102,7 +115,7 @@ inline void drop_extremes(V* w) {
     for (int i = K / 2; i < K - 1; ++i) sort2(w[i], w[K - 1]);
 }
 template <int N, int K, int Next, class V>
-inline V forget(V* w, const V* v) {
+RVL_NETWORK V forget(V* w, const V* v) {
     if constexpr (K == 3 && Next == N) {
         return med3(w[0], w[1], w[2]);
     } else {
@@ -112,7 +125,7 @@ inline V forget(V* w, const V* v) {
     }
 }
 template <int N, class V>
-inline V median_of(const V* v) {
+RVL_NETWORK V median_of(const V* v) {
     static_assert(N % 2 == 1);
     if constexpr (N == 1) {
         return v[0];
@@ -133,7 +146,7 @@ inline V median_of(const V* v) {
 // column maximum can be the median, and it is the median of those two and
 // the middle of the column medians.
 template <class V>
-inline V med9_sorted_columns(V l0, V l1, V l2, V m0, V m1, V m2, V h0, V h1, V h2) {
+RVL_NETWORK V med9_sorted_columns(V l0, V l1, V l2, V m0, V m1, V m2, V h0, V h1, V h2) {
     return med3(hi(hi(l0, l1), l2), med3(m0, m1, m2), lo(lo(h0, h1), h2));
 }
 
@@ -147,7 +160,7 @@ inline V med9_sorted_columns(V l0, V l1, V l2, V m0, V m1, V m2, V h0, V h1, V h
 // the middle three of rank 2, the smallest three of rank 3 and the smallest
 // two of rank 4, which only need partial orders of each rank.
 template <class V>
-inline V med25_sorted_columns(const V (*s)[5]) {
+RVL_NETWORK V med25_sorted_columns(const V (*s)[5]) {
     V c[13];
     {
         const Four<V> f(s[0][0], s[0][1], s[0][2], s[0][3]);
@@ -208,6 +221,19 @@ struct VectorAccess {
 template <int MW, int MH, int C, class T, class Sink>
 inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
     constexpr std::int64_t L = static_cast<std::int64_t>(vec::lanes<T>);
+    if (n < L) {
+        // A row shorter than a register (the columns at the image's edges):
+        // its rows copied into a register's width, filtered as one block,
+        // and the first n results stored.
+        constexpr std::int64_t kWidth = L + (MW - 1) * C;
+        T padded[MH][kWidth] = {};
+        for (int j = 0; j < MH; ++j)
+            std::memcpy(padded[j], rows.row(j), static_cast<std::size_t>(n + (MW - 1) * C) * sizeof(T));
+        T results[L];
+        median_fixed_row<MW, MH, C>(RowSet<T>(padded[0], sizeof padded[0], 0, MH), L, RowSink<T>{results});
+        for (std::int64_t i = 0; i < n; ++i) out.put1(i, results[i]);
+        return;
+    }
     const T* r[MH];
     for (int j = 0; j < MH; ++j) r[j] = rows.row(j);
     if constexpr (MW == 1 || MH == 1) {
@@ -300,6 +326,120 @@ inline void median_histogram_row(const RowSet<std::uint8_t>& rows, int mw, int m
     }
 }
 
+// ---- Column histograms (8u) -----------------------------------------------------------
+
+// Sixteen 16-bit counts.
+using Counts16 = std::uint16_t __attribute__((vector_size(32)));
+
+// step(b): 1 in the lanes from b on. Adding it to cumulative counts counts
+// one value in bin b.
+struct StepTable {
+    std::uint16_t lanes[16][16];
+};
+constexpr StepTable make_steps() {
+    StepTable t{};
+    for (int b = 0; b < 16; ++b)
+        for (int i = 0; i < 16; ++i) t.lanes[b][i] = i >= b ? 1 : 0;
+    return t;
+}
+alignas(32) inline constexpr StepTable kSteps = make_steps();
+inline Counts16 step(int b) {
+    Counts16 v;
+    std::memcpy(&v, kSteps.lanes[b], sizeof v);
+    return v;
+}
+
+// The number of lanes of v below `bound`.
+inline int lanes_below(Counts16 v, unsigned bound) {
+#if RVL_VEC_BYTES >= 32
+    const __m256i x = reinterpret_cast<__m256i>(v), b = _mm256_set1_epi16(static_cast<short>(bound));
+    const unsigned atLeast = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi16(_mm256_max_epu16(x, b), x)));
+    return 16 - __builtin_popcount(atLeast) / 2;
+#else
+    const __m128i b = _mm_set1_epi16(static_cast<short>(bound));
+    __m128i h[2];
+    std::memcpy(h, &v, sizeof v);
+    const unsigned atLeast = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_max_epu16(h[0], b), h[0]))) |
+                             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_max_epu16(h[1], b), h[1]))) << 16;
+    return 16 - __builtin_popcount(atLeast) / 2;
+#endif
+}
+
+// The medians of a strip of w output columns of one channel, all rows, with
+// a cost per pixel that does not depend on the window. Every column c of the
+// strip's w + mw - 1 source columns keeps the counts of its mh values in the
+// current rows, cumulatively: in 16 coarse bins of 16 values (lane i counts
+// the values below 16 (i + 1)) and, per coarse bin, 16 fine bins (lane i
+// counts that bin's values with low four bits at most i). Moving down a row
+// removes the leaving row's value and adds the entering one in each column.
+// Along a row the window's coarse counts add the entering column's and
+// subtract the leaving one's; the median's coarse bin is the number of
+// lanes below the threshold (mw mh)/2 + 1, and only that bin's fine counts
+// are brought up to the current column: from the columns passed since that
+// bin was last used, or summed afresh from the window's columns when that is
+// cheaper.
+//
+// rowsAt(y) gives the source rows of output row y from the strip's first
+// column read; outAt(y) the destination row at the strip's first column.
+// colFine holds (w + mw - 1) * 16 registers of counts, colCoarse w + mw - 1.
+template <class RowsAt, class OutAt>
+inline void median_column_histograms(RowsAt&& rowsAt, OutAt&& outAt, std::int64_t height, int mw, int mh, int C,
+                                     int channel, std::int64_t w, Counts16* colFine, Counts16* colCoarse) {
+    const std::int64_t columns = w + mw - 1;
+    const auto count = [&](std::int64_t c, int value) {
+        colCoarse[c] += step(value >> 4);
+        colFine[c * 16 + (value >> 4)] += step(value & 15);
+    };
+    const auto uncount = [&](std::int64_t c, int value) {
+        colCoarse[c] -= step(value >> 4);
+        colFine[c * 16 + (value >> 4)] -= step(value & 15);
+    };
+    std::memset(static_cast<void*>(colFine), 0, static_cast<std::size_t>(columns) * 16 * sizeof(Counts16));
+    std::memset(static_cast<void*>(colCoarse), 0, static_cast<std::size_t>(columns) * sizeof(Counts16));
+    {
+        const auto rows = rowsAt(0);
+        for (int j = 0; j < mh - 1; ++j) {
+            const std::uint8_t* p = rows.row(j) + channel;
+            for (std::int64_t c = 0; c < columns; ++c) count(c, p[c * C]);
+        }
+    }
+    const unsigned threshold = static_cast<unsigned>(std::int64_t{mw} * mh / 2 + 1);
+    for (std::int64_t y = 0; y < height; ++y) {
+        const auto rows = rowsAt(y);
+        const std::uint8_t* entering = rows.row(mh - 1) + channel;
+        for (std::int64_t c = 0; c < columns; ++c) count(c, entering[c * C]);
+
+        Counts16 coarse = {};
+        for (int c = 0; c < mw; ++c) coarse += colCoarse[c];
+        Counts16 kernelFine[16];
+        std::int64_t fineAt[16];  // the column each bin's fine counts are for
+        for (auto& f : fineAt) f = -1 - mw;
+        std::uint8_t* out = outAt(y);
+        for (std::int64_t x = 0;; ++x) {
+            const int k = lanes_below(coarse, threshold);
+            std::uint16_t cumulative[16];
+            std::memcpy(cumulative, &coarse, sizeof coarse);
+            const unsigned below = k > 0 ? cumulative[k - 1] : 0;
+            const std::int64_t passed = x - fineAt[k];
+            Counts16 f = kernelFine[k];
+            if (2 * passed < mw) {
+                for (std::int64_t c = fineAt[k] + 1; c <= x; ++c) f += colFine[(c + mw - 1) * 16 + k] - colFine[(c - 1) * 16 + k];
+            } else {
+                f = Counts16{};
+                for (int c = 0; c < mw; ++c) f += colFine[(x + c) * 16 + k];
+            }
+            kernelFine[k] = f;
+            fineAt[k] = x;
+            out[x * C + channel] = static_cast<std::uint8_t>(k * 16 + lanes_below(f, threshold - below));
+            if (x + 1 == w) break;
+            coarse += colCoarse[x + mw] - colCoarse[x];
+        }
+        if (y + 1 == height) break;
+        const std::uint8_t* leaving = rows.row(0) + channel;
+        for (std::int64_t c = 0; c < columns; ++c) uncount(c, leaving[c * C]);
+    }
+}
+
 // ---- General selection ----------------------------------------------------------------
 
 // Medians of n elements of a row of windows of mw x mh by selection of each
@@ -321,5 +461,7 @@ inline void median_select_row(const RowSet<T>& rows, int mw, int mh, int C, std:
         out.put1(i, scratch[count / 2]);
     }
 }
+
+#undef RVL_NETWORK
 
 }  // namespace rvl::kernels
