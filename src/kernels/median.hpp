@@ -249,7 +249,8 @@ inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
                       [=](std::int64_t i) { out.put1(i, one(ScalarAccess<T>{}, i)); });
     } else {
         static_assert(MW == MH && (MW == 3 || MW == 5));
-        constexpr std::int64_t kChunk = 512;
+        // Longer chunks for 3x3 windows, whose passes are short.
+        constexpr std::int64_t kChunk = MW == 3 ? 2048 : 512;
         constexpr std::int64_t kSpan = kChunk + (MW - 1) * C;
         T sorted[MH][kSpan];
         for (std::int64_t e0 = 0; e0 < n; e0 += kChunk) {
@@ -280,8 +281,10 @@ inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
                     return med25_sorted_columns<V>(s);
                 }
             };
-            for_blocks<L>(m, [&](std::int64_t i) { out.put(e0 + i, median(VectorAccess<T>{}, i)); },
-                          [&](std::int64_t i) { out.put1(e0 + i, median(ScalarAccess<T>{}, i)); });
+            // Aligned stores (AC4 sinks put registers at multiples of four).
+            const std::int64_t lead = std::is_same_v<Sink, RowSink<T>> ? lead_elements(out.out + e0) : 0;
+            for_blocks_from<L>(m, lead, [&](std::int64_t i) { out.put(e0 + i, median(VectorAccess<T>{}, i)); },
+                               [&](std::int64_t i) { out.put1(e0 + i, median(ScalarAccess<T>{}, i)); });
         }
     }
 }

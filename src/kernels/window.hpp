@@ -127,6 +127,34 @@ inline void for_blocks(std::int64_t n, Step step, One one) {
     if (i < n) step(n - L);
 }
 
+// As for_blocks, with the blocks after the first starting at lead, lead + L,
+// ...: a caller passes the elements up to the destination's first
+// register-aligned address, so that every store but the first and last is
+// aligned.
+template <std::int64_t L, class Step, class One>
+inline void for_blocks_from(std::int64_t n, std::int64_t lead, Step step, One one) {
+    if (n < L) {
+        for (std::int64_t i = 0; i < n; ++i) one(i);
+        return;
+    }
+    std::int64_t i = 0;
+    if (lead > 0 && lead < L) {
+        step(0);
+        i = lead;
+    }
+    for (; i + L <= n; i += L) step(i);
+    if (i < n) step(n - L);
+}
+
+// Elements of T from p up to the next register-aligned address (0 when p is
+// not aligned to its element).
+template <class T>
+inline std::int64_t lead_elements(const T* p) {
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    if (a % sizeof(T)) return 0;
+    return static_cast<std::int64_t>((vec::kBytes - a % vec::kBytes) % vec::kBytes / sizeof(T));
+}
+
 // ---- Row pass: sums of mw elements at stride C ---------------------------------
 
 // Windows up to this many taps are summed directly; longer ones by a running
