@@ -92,18 +92,9 @@ struct MedianRow {
     T* scratch;  // mw mh elements, for windows selected by gathering
 
     void operator()(const RowSet<T>& rows, T* out, std::int64_t w) const {
-        using kernels::median_fixed_row;
         const std::int64_t n = w * C;
         const kernels::RowSink<T, AC4> sink{out};
-        switch (mw * 8 + mh) {
-            case 1 * 8 + 3: return median_fixed_row<1, 3, C>(rows, n, sink);
-            case 1 * 8 + 5: return median_fixed_row<1, 5, C>(rows, n, sink);
-            case 3 * 8 + 1: return median_fixed_row<3, 1, C>(rows, n, sink);
-            case 5 * 8 + 1: return median_fixed_row<5, 1, C>(rows, n, sink);
-            case 3 * 8 + 3: return median_fixed_row<3, 3, C>(rows, n, sink);
-            case 5 * 8 + 5: return median_fixed_row<5, 5, C>(rows, n, sink);
-            default: break;
-        }
+        if (kernels::median_network_row<C>(rows, mw, mh, n, sink)) return;
         if constexpr (sizeof(T) == 1) {
             for (int c = 0; c < (AC4 ? 3 : C); ++c) kernels::median_histogram_row(rows, mw, mh, C, c, w, sink);
         } else {

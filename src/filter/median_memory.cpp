@@ -221,17 +221,10 @@ RvlResult median_anchored(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlS
     for (std::int64_t y = 0; y < roi.height; ++y) {
         const RowSet<T> rows(row_at(pSrc, srcStep, y - anchor.y) - anchor.x * C, srcStep, 0, mh);
         const RowSink<T> sink{row_at(pDst, dstStep, y)};
-        using kernels::median_fixed_row;
-        switch (mw * 8 + mh) {
-            case 1 * 8 + 1: std::memcpy(sink.out, rows.row(0), static_cast<std::size_t>(n) * sizeof(T)); break;
-            case 1 * 8 + 3: median_fixed_row<1, 3, C>(rows, n, sink); break;
-            case 1 * 8 + 5: median_fixed_row<1, 5, C>(rows, n, sink); break;
-            case 3 * 8 + 1: median_fixed_row<3, 1, C>(rows, n, sink); break;
-            case 5 * 8 + 1: median_fixed_row<5, 1, C>(rows, n, sink); break;
-            case 3 * 8 + 3: median_fixed_row<3, 3, C>(rows, n, sink); break;
-            case 5 * 8 + 5: median_fixed_row<5, 5, C>(rows, n, sink); break;
-            default: kernels::median_select_row(rows, mw, mh, C, n, scratch, sink, false);
-        }
+        if (mw == 1 && mh == 1)
+            std::memcpy(sink.out, rows.row(0), static_cast<std::size_t>(n) * sizeof(T));
+        else if (!kernels::median_network_row<C>(rows, mw, mh, n, sink))
+            kernels::median_select_row(rows, mw, mh, C, n, scratch, sink, false);
     }
     return rvlResOk;
 }

@@ -289,6 +289,22 @@ inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
     }
 }
 
+// The medians of a row by the network of an mw x mh window, if it has one
+// (false otherwise).
+template <int C, class T, class Sink>
+inline bool median_network_row(const RowSet<T>& rows, std::int64_t mw, std::int64_t mh, std::int64_t n, Sink out) {
+    if (mw > 5 || mh > 5) return false;
+    switch (mw * 8 + mh) {
+        case 1 * 8 + 3: median_fixed_row<1, 3, C>(rows, n, out); return true;
+        case 1 * 8 + 5: median_fixed_row<1, 5, C>(rows, n, out); return true;
+        case 3 * 8 + 1: median_fixed_row<3, 1, C>(rows, n, out); return true;
+        case 5 * 8 + 1: median_fixed_row<5, 1, C>(rows, n, out); return true;
+        case 3 * 8 + 3: median_fixed_row<3, 3, C>(rows, n, out); return true;
+        case 5 * 8 + 5: median_fixed_row<5, 5, C>(rows, n, out); return true;
+        default: return false;
+    }
+}
+
 // ---- Running histogram (8u) --------------------------------------------------------
 
 // Medians of w pixels of channel `channel` of an 8u row of windows of mw x mh:
