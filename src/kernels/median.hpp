@@ -247,6 +247,20 @@ inline void median_fixed_row(const RowSet<T>& rows, std::int64_t n, Sink out) {
         };
         for_blocks<L>(n, [=](std::int64_t i) { out.put(i, one(VectorAccess<T>{}, i)); },
                       [=](std::int64_t i) { out.put1(i, one(ScalarAccess<T>{}, i)); });
+    } else if constexpr (MW == 3 && sizeof(T) == 4) {
+        // Each register of pixels sorts the three columns it reads.
+        const auto median = [=](auto access, std::int64_t i) {
+            using A = decltype(access);
+            typename A::V v[3][3];
+            for (int k = 0; k < 3; ++k) {
+                for (int j = 0; j < 3; ++j) v[k][j] = A::ld(r[j] + i + k * C);
+                sort3(v[k][0], v[k][1], v[k][2]);
+            }
+            return med9_sorted_columns(v[0][0], v[1][0], v[2][0], v[0][1], v[1][1], v[2][1], v[0][2], v[1][2], v[2][2]);
+        };
+        const std::int64_t lead = std::is_same_v<Sink, RowSink<T>> ? lead_elements(out.out) : 0;
+        for_blocks_from<L>(n, lead, [=](std::int64_t i) { out.put(i, median(VectorAccess<T>{}, i)); },
+                           [=](std::int64_t i) { out.put1(i, median(ScalarAccess<T>{}, i)); });
     } else {
         static_assert(MW == MH && (MW == 3 || MW == 5));
         // Longer chunks for 3x3 windows, whose passes are short.
