@@ -191,11 +191,6 @@ struct FilterCase {
     int hint = 0, offset = 0;
 };
 
-template <class T> constexpr int type_code() {
-    return std::is_same_v<T, Rvl8u> ? 1 : std::is_same_v<T, Rvl16u> ? 5 : std::is_same_v<T, Rvl16s> ? 7
-           : std::is_same_v<T, Rvl32f> ? 13 : 19;
-}
-
 I64 round_rational(I64 q, I64 d, int mode) {  // q / d rounded exactly
     if (d < 0) { q = -q; d = -d; }
     I64 fl = q / d, rem = q % d;

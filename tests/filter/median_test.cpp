@@ -24,11 +24,6 @@ namespace {
 using namespace rvltest;
 using I64 = std::int64_t;
 
-template <class T>
-constexpr int type_code() {
-    return std::is_same_v<T, Rvl8u> ? 1 : std::is_same_v<T, Rvl16u> ? 5 : std::is_same_v<T, Rvl16s> ? 7 : 13;
-}
-
 // Random values; with `few`, values from a small set, so that windows hold
 // many equal values.
 template <class T>

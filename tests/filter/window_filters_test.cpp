@@ -26,10 +26,6 @@ using namespace rvltest;
 using I64 = std::int64_t;
 
 template <class T>
-constexpr int type_code() {
-    return std::is_same_v<T, Rvl8u> ? 1 : std::is_same_v<T, Rvl16u> ? 5 : std::is_same_v<T, Rvl16s> ? 7 : 13;
-}
-template <class T>
 constexpr int elem_bytes() {
     return std::is_same_v<T, Rvl8u> ? 1 : std::is_same_v<T, Rvl32f> ? 4 : 2;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,13 @@ template <class T>
                                                          << ": got " << +a << ", want " << +b;
             }
     return ::testing::AssertionFailure() << "a byte outside the ROI (guard or row padding) changed";
+}
+
+// The data-type code of an element type (8u 1, 16u 5, 16s 7, 32f 13, 64f 19).
+template <class T>
+constexpr int type_code() {
+    return std::is_same_v<T, std::uint8_t> ? 1 : std::is_same_v<T, std::uint16_t> ? 5 : std::is_same_v<T, std::int16_t> ? 7
+           : std::is_same_v<T, float> ? 13 : 19;
 }
 
 // Widths that cover single elements, every vector tail and several blocks.
