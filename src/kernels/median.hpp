@@ -361,7 +361,11 @@ inline void median_histogram_row(const RowSet<std::uint8_t>& rows, int mw, int m
 
 // ---- Column histograms (8u) -----------------------------------------------------------
 
-// Sixteen 16-bit counts.
+// Sixteen 16-bit counts. (The helpers below take and return them by value;
+// they are inlined, so the note that such values travel differently without
+// AVX does not apply.)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
 using Counts16 = std::uint16_t __attribute__((vector_size(32)));
 
 // step(b): 1 in the lanes from b on. Adding it to cumulative counts counts
@@ -472,6 +476,8 @@ inline void median_column_histograms(RowsAt&& rowsAt, OutAt&& outAt, std::int64_
         for (std::int64_t c = 0; c < columns; ++c) uncount(c, leaving[c * C]);
     }
 }
+
+#pragma GCC diagnostic pop
 
 // ---- General selection ----------------------------------------------------------------
 

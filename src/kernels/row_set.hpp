@@ -34,7 +34,7 @@ private:
     const T* base_;
     std::ptrdiff_t pitch_;
     int start_, count_;
-    const T* cached_[kCached];
+    const T* cached_[kCached] = {};
 };
 
 }  // namespace rvl
