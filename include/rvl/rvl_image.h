@@ -2303,6 +2303,150 @@ RVL_API RvlResult rvliFilterMedian_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl6
 /** The median of three 8u planes, pixel by pixel. */
 RVL_API RvlResult rvliMedian_8u_P3C1R(const Rvl8u* const pSrcPlanes[3], int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
 
+/* ---- Fixed-kernel derivative filters ---------------------------------------
+ * Kernels fixed by the library, in correlation form (row 0 the row above the
+ * output pixel, column 0 the leftmost column read); mask rvlMask3x3 or
+ * rvlMask5x5; neighbours outside the ROI from the border type (replicate,
+ * mirror or constant with the in-memory flags; Laplace, Hipass and Sharpen:
+ * replicate or constant). Vertical filters differentiate along x, horizontal
+ * ones along y:
+ *   SobelVert      x (1, 0, -1) / (1, 2, 0, -2, -1), y (1, 2, 1) / (1, 4, 6, 4, 1)
+ *   SobelNegVert   SobelVert negated
+ *   SobelHoriz     x (1, 2, 1) / (1, 4, 6, 4, 1), y (-1, 0, 1) / (-1, -2, 0, 2, 1)
+ *   SobelVertSecond  x (1, -2, 1) / (1, 0, -2, 0, 1), y smoothing as SobelVert
+ *   SobelHorizSecond x smoothing as SobelHoriz, y (1, -2, 1) / (1, 0, -2, 0, 1)
+ *   ScharrVertMask x (-1, 0, 1), y (3, 10, 3); ScharrHorizMask transposed
+ *   PrewittVert    x (1, 0, -1), y (1, 1, 1); PrewittHoriz x (1, 1, 1), y (-1, 0, 1)
+ *   RobertsUp      src(x, y) - src(x + 1, y - 1); RobertsDown src(x, y) - src(x - 1, y - 1)
+ *   Laplace        3x3: 8 at the centre, -1 around; 5x5: the fixed 5x5 Laplacian
+ *   Hipass         3x3 as Laplace; 5x5: 24 at the centre, -1 around
+ *   Sharpen        (17 centre - 3x3 sum) / 8
+ * 8u16s results are exact; 16s results saturate; 8u Laplace and Hipass
+ * saturate to 0 .. 255; Sharpen rounds halves to even. AC4 forms leave the
+ * destination's fourth channel unchanged. The work buffer has the size the
+ * family's query reports. */
+
+RVL_API RvlResult rvliFilterSobelVertBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobelVertBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelVertBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelVertBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelHorizBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobelHorizBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelHorizBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelHorizBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelNegVertBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobelNegVertBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelNegVertBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelVertSecondBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobelVertSecondBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelVertSecondBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelHorizSecondBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobelHorizSecondBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelHorizSecondBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrVertMaskBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterScharrVertMaskBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrVertMaskBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrVertMaskBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrHorizMaskBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterScharrHorizMaskBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrHorizMaskBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterScharrHorizMaskBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittVertBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterPrewittVertBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittVertBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittVertBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittHorizBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterPrewittHorizBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittHorizBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterPrewittHorizBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsUpBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterRobertsUpBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsUpBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsUpBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsDownBorderGetBufferSize(RvlSize dstRoiSize, int mask, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterRobertsDownBorder_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsDownBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterRobertsDownBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorderGetBufferSize(RvlSize dstRoiSize, int mask, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterLaplaceBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterLaplaceBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorderGetBufferSize(RvlSize dstRoiSize, int mask, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterHipassBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterHipassBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorderGetBufferSize(RvlSize dstRoiSize, int mask, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSharpenBorder_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl8u borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_16s_AC4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl16s borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSharpenBorder_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, RvlBorderMode border, const Rvl32f borderValue[], Rvl8u* pBuffer);
+
+/* Gradient vectors: Gx, the derivative along x (right minus left, smoothed
+ * along y), Gy along y (row below minus row above, smoothed along x), with
+ * the Sobel (3x3 or 5x5), Scharr or Prewitt vectors (5x5 Scharr and Prewitt
+ * use the 5x5 Sobel vectors); the magnitude (normType 2: |Gx| + |Gy|, 4:
+ * sqrt(Gx^2 + Gy^2), 16s saturated) and the angle atan2(Gy, Gx) in radians.
+ * Any output may be null and is then not produced. C3C1 forms take, per
+ * pixel, the gradient of the channel whose Gx^2 + Gy^2 is largest (the first
+ * such channel on ties). rvliFilterSobel is the Sobel gradient reduced to
+ * its magnitude. */
+RVL_API RvlResult rvliGradientVectorGetBufferSize(RvlSize dstRoiSize, int mask, int dataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliGradientVectorSobel_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_8u16s_C3C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl8u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_16u32f_C3C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_16s32f_C3C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16s borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorSobel_32f_C3C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl32f borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_8u16s_C3C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl8u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_16u32f_C3C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_16s32f_C3C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16s borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorScharr_32f_C3C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl32f borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_8u16s_C3C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pGx, int gxStep, Rvl16s* pGy, int gyStep, Rvl16s* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl8u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_16u32f_C3C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_16s32f_C3C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl16s borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliGradientVectorPrewitt_32f_C3C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pGx, int gxStep, Rvl32f* pGy, int gyStep, Rvl32f* pMag, int magStep, Rvl32f* pAngle, int angleStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, const Rvl32f borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobelGetBufferSize(RvlSize dstRoiSize, int mask, int normType, int srcDataType, int dstDataType, int numChannels, int* pBufferSize);
+RVL_API RvlResult rvliFilterSobel_8u16s_C1R(const Rvl8u* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobel_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobel_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliFilterSobel_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+
 /* ==== Geometric transforms ============================================== */
 
 /* ---- Resize: specification, queries, nearest and linear -----------------

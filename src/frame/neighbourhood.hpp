@@ -69,6 +69,11 @@ public:
     // holds reach.top + reach.bottom + 1 rows of the whole width.
     void build_every_row() { buildAll_ = true; }
 
+    // At most `columns` (at least 1) output columns per piece: a ring that
+    // must fit a given space then holds narrower rows.
+    void limit_pieces(std::int64_t columns) { maxPiece_ = columns; }
+    std::int64_t max_piece() const { return maxPiece_; }
+
     // Output columns at the left / right that read columns outside the
     // effective image (0 for a side in memory or without reach).
     std::int64_t left_edge() const {
@@ -175,23 +180,24 @@ private:
     std::int64_t lo_ = 0, hi_ = 0;
     bool inColumns_ = false;
     bool buildAll_ = false;
+    std::int64_t maxPiece_ = INT64_MAX;
 };
 
 // ---- Output rows ------------------------------------------------------------
 
 // The output columns in pieces through piece(x0, width): the left-edge
 // columns, the middle, the right-edge columns (one piece when the edges
-// meet).
+// meet), each cut into pieces of at most the source's limit.
 template <class T, class PieceFn>
 void for_pieces(BorderedSource<T>& source, std::int64_t width, PieceFn&& piece) {
     std::int64_t cuts[4] = {0, source.left_edge(), width - source.right_edge(), width};
     if (cuts[1] >= cuts[2]) cuts[1] = cuts[2] = width;
-    for (int p = 0; p < 3; ++p) {
-        const std::int64_t x0 = cuts[p], w = cuts[p + 1] - x0;
-        if (w <= 0) continue;
-        source.set_piece(x0, w);
-        piece(x0, w);
-    }
+    for (int p = 0; p < 3; ++p)
+        for (std::int64_t x0 = cuts[p], w = 0; x0 < cuts[p + 1]; x0 += w) {
+            w = std::min(source.max_piece(), cuts[p + 1] - x0);
+            source.set_piece(x0, w);
+            piece(x0, w);
+        }
 }
 
 // Piece by piece, each from the top row to the bottom one, so that the rows

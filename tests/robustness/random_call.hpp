@@ -493,6 +493,27 @@ inline void Call::prepare_specification() {
             size_arg("maskSize", &mw, &mh);
             const auto query = name.find("_64f") != std::string::npos ? rvliFilterMedianGetBufferSize_64f : rvliFilterMedianGetBufferSize_32f;
             if (query({int(w), int(h)}, {int(mw), int(mh)}, layout_.srcChannels, &bytes) < 0) bytes = -1;
+        } else if (has("mask") && has("border")) {
+            // Fixed-kernel filters: the size their family's query reports
+            // (the derivative filters share one formula, as do Laplace and
+            // Sharpen; the Sobel magnitude has the gradient vector's size).
+            size_arg("dstRoiSize", &w, &h);
+            const int mask = int(int_arg(index_of("mask")));
+            const RvlSize roi{int(w), int(h)};
+            const bool u8 = name.find("_8u") != std::string::npos, s16 = name.find("_16s") != std::string::npos;
+            const int st = u8 ? rvlType8u : s16 ? rvlType16s : name.find("_16u") != std::string::npos ? rvlType16u : rvlType32f;
+            const int dt = name.find("8u16s") != std::string::npos || (s16 && name.find("16s32f") == std::string::npos) ? rvlType16s : rvlType32f;
+            RvlResult q;
+            if (name.rfind("rvliGradientVector", 0) == 0 || name.rfind("rvliFilterSobel_", 0) == 0)
+                q = rvliGradientVectorGetBufferSize(roi, mask, st, layout_.srcChannels, &bytes);
+            else if (name.rfind("rvliFilterHipass", 0) == 0)
+                q = rvliFilterHipassBorderGetBufferSize(roi, mask, st, layout_.srcChannels, &bytes);
+            else if (name.rfind("rvliFilterLaplace", 0) == 0 || name.rfind("rvliFilterSharpen", 0) == 0)
+                q = rvliFilterLaplaceBorderGetBufferSize(roi, mask, st, layout_.srcChannels, &bytes);
+            else
+                q = rvliFilterSobelVertBorderGetBufferSize(roi, mask, st, dt, 1, &bytes);
+            if (q < 0) bytes = -1;
+            kernelW_ = kernelH_ = mask == rvlMask5x5 ? 5 : 3;
         } else if (has("maskSize") && has("border")) {
             // Window filters: the size their own query reports.
             I64 mw = 0, mh = 0;
@@ -666,7 +687,8 @@ inline bool Call::build() {
         if (!t.pointers) continue;
         unsigned char* ptr = nullptr;
         const int elem = element_bytes(t.base);
-        const bool isImage = (pname.rfind("pSrc", 0) == 0 || pname.rfind("pDst", 0) == 0 || pname == "pMask") &&
+        const bool gradientOut = pname == "pGx" || pname == "pGy" || pname == "pMag" || pname == "pAngle";
+        const bool isImage = (pname.rfind("pSrc", 0) == 0 || pname.rfind("pDst", 0) == 0 || pname == "pMask" || gradientOut) &&
                              pname != "pSrcOffset" && pname != "pSrcRoiOffset" && pname != "pSrcRoiSize" &&
                              pname != "pDstGlobalMin" && pname != "pDstGlobalMax";
         if (isImage) {
@@ -676,6 +698,7 @@ inline bool Call::build() {
             std::string stepName = pname == "pSrcDst" ? "srcDstStep" : pname == "pMask" ? "maskStep"
                                  : pname == "pDstMin" ? "dstMinStep" : pname == "pDstMax" ? "dstMaxStep"
                                  : pname == "pSrc1" ? "src1Step" : pname == "pSrc2" ? "src2Step"
+                                 : gradientOut ? std::string(1, char(pname[1] + 32)) + pname.substr(2) + "Step"
                                  : src ? "srcStep" : "dstStep";
             const int stepArg = index_of(stepName.c_str());
             // Its size.
