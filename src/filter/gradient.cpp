@@ -150,27 +150,31 @@ inline void magnitude(const std::int16_t* gx, const std::int16_t* gy, std::int64
             });
         return;
     }
-    // The rounded root of s from a single-precision estimate, corrected to
-    // the integer r with r^2 - r < s <= r^2 + r (the estimate is off by at
-    // most one whatever the rounding of the conversions).
-    kernels::for_blocks<std::int64_t(lanes<std::int32_t>)>(
+    // The rounded root q of s = a^2 + b^2: a single-precision estimate
+    // (off by at most one, whatever the rounding of the conversions),
+    // corrected to the integer with q^2 - q < s <= q^2 + q, i.e. with
+    // d = s - q^2 in (-q, q]; the signed pack saturates it to 32767.
+    constexpr std::int64_t L = lanes<std::int32_t>;
+    kernels::for_blocks<4 * L>(
         n,
         [=](std::int64_t i) {
-            const i32 a = kernels::load_as<std::int32_t>(gx + i), b = kernels::load_as<std::int32_t>(gy + i);
-            const i32 s = a * a + b * b;
-            const f32 f = as<f32>(RVL_MM(sqrt_ps)(as<F>(__builtin_convertvector(s, f32)))) + 0.5f;
-            i32 r = trunc_i32(f);
-            r -= s > r * r + r;                                // too small: one up (true lanes are -1)
-            r += (s + r <= r * r) & (r > 0);                   // too large: one down
-            r = r > 32767 ? splat<i32>(32767) : r;
-            kernels::RowSink<std::int16_t>::put_elements(out + i, r);
+            I r[4];
+            for (int k = 0; k < 4; ++k) {
+                const i32 a = kernels::load_as<std::int32_t>(gx + i + k * L), b = kernels::load_as<std::int32_t>(gy + i + k * L);
+                const i32 s = a * a + b * b;
+                i32 q = trunc_i32(as<f32>(RVL_MM(sqrt_ps)(as<F>(__builtin_convertvector(s, f32)))) + 0.5f);
+                const i32 d = s - q * q;
+                q = q - (d > q) + (d <= -q);  // true lanes are -1
+                r[k] = as<I>(q < 0 ? splat<i32>(0) : q);
+            }
+            store_sat4<false>(out + i, r);
         },
         [=](std::int64_t i) {
             const std::int32_t a = gx[i], b = gy[i], s = a * a + b * b;
-            std::int32_t r = static_cast<std::int32_t>(__builtin_sqrtf(static_cast<float>(s)) + 0.5f);
-            if (s > r * r + r) ++r;
-            if (s + r <= r * r && r > 0) --r;
-            out[i] = static_cast<std::int16_t>(std::min(r, 32767));
+            std::int32_t q = static_cast<std::int32_t>(__builtin_sqrtf(static_cast<float>(s)) + 0.5f);
+            const std::int32_t d = s - q * q;
+            q = q + (d > q) - (d <= -q);
+            out[i] = static_cast<std::int16_t>(std::clamp(q, 0, 32767));
         });
 }
 
@@ -252,21 +256,23 @@ void gradient_rows(const S* src, int srcStep, RvlSize roi, int mask, const Borde
     }
     const kernels::AsIs finish;
     for_output_rows(source, roi.width, roi.height, [&](const RowSet<S>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
-        G gx[kChunk * C], gy[kChunk * C];
-        G sx[C == 1 ? 1 : kChunk], sy[C == 1 ? 1 : kChunk];
+        // The chosen derivatives go straight to the outputs that are asked
+        // for, otherwise to the stack; three-channel derivatives first go to
+        // the stack for the choice.
+        G sx[kChunk], sy[kChunk];
+        G gx[C == 1 ? 1 : kChunk * C], gy[C == 1 ? 1 : kChunk * C];
         for (std::int64_t p0 = 0; p0 < w; p0 += kChunk) {
-            const std::int64_t pw = std::min(kChunk, w - p0);
-            kernels::fixed_filter_row<KX, A, C>(rows, p0 * C, pw * C, finish, kernels::FixedSink<G>{gx});
-            kernels::fixed_filter_row<KY, A, C>(rows, p0 * C, pw * C, finish, kernels::FixedSink<G>{gy});
-            const G* px = gx;
-            const G* py = gy;
-            if constexpr (C == 3) {
-                strongest_channel(gx, gy, pw, sx, sy);
-                px = sx, py = sy;
+            const std::int64_t pw = std::min(kChunk, w - p0), at = x0 + p0;
+            G* px = out.gx ? row_at(out.gx, out.gxStep, y) + at : sx;
+            G* py = out.gy ? row_at(out.gy, out.gyStep, y) + at : sy;
+            if constexpr (C == 1) {
+                kernels::fixed_filter_row<KX, A, C>(rows, p0, pw, finish, kernels::FixedSink<G>{px});
+                kernels::fixed_filter_row<KY, A, C>(rows, p0, pw, finish, kernels::FixedSink<G>{py});
+            } else {
+                kernels::fixed_filter_row<KX, A, C>(rows, p0 * C, pw * C, finish, kernels::FixedSink<G>{gx});
+                kernels::fixed_filter_row<KY, A, C>(rows, p0 * C, pw * C, finish, kernels::FixedSink<G>{gy});
+                strongest_channel(gx, gy, pw, px, py);
             }
-            const std::int64_t at = x0 + p0;
-            if (out.gx) std::memcpy(row_at(out.gx, out.gxStep, y) + at, px, static_cast<std::size_t>(pw) * sizeof(G));
-            if (out.gy) std::memcpy(row_at(out.gy, out.gyStep, y) + at, py, static_cast<std::size_t>(pw) * sizeof(G));
             if (out.mag) magnitude(px, py, pw, out.normType, row_at(out.mag, out.magStep, y) + at);
             if (out.angle) angles(px, py, pw, row_at(out.angle, out.angleStep, y) + at);
         }

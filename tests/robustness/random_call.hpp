@@ -452,6 +452,7 @@ inline void Call::choose_each_scalar() {
             else if (name == "divisor") v = pick(rng_, {1, 2, 3, 9, 0, -4, 1024});
             else if (name == "cmpOp") v = pick(rng_, {0, 4, 1, 9});
             else if (name == "mask") v = pick(rng_, {33, 55, 55, 3, 0});
+            else if (name == "normType") v = pick(rng_, {2, 4, 2, 4, 3});
             else if (name == "weight") v = pick(rng_, {1, 2, 3, 5, 7, 9, 12, 0, -1});
             else if (name == "dstRoiWidth") v = random_extent(rng_, false);
             else v = pick(rng_, {0, 1, 2, 3, 4, 7, -1, 1000});
