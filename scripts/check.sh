@@ -4,7 +4,8 @@
 #      function bound at load to the widest one this processor runs (this
 #      build also compares every variant with the baseline, byte for byte);
 #   2. the optimised tests again with the library pinned to each narrower
-#      variant this processor runs;
+#      variant this processor runs (the same programs, loading a librvli
+#      built from the same objects with that variant in every slot);
 #   3. a build with AddressSanitizer and UndefinedBehaviorSanitizer, pinned
 #      to the widest variant this processor runs.
 #   scripts/check.sh            (from the top of the source tree)
@@ -23,13 +24,15 @@ cmake -S . -B build $generator -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The same test programs against the library pinned to each narrower
+# variant (built beside the main one from the same objects).
 for v in $variants; do
     [ "$v" = "$widest" ] && continue
-    echo "== optimised build pinned to $v: build-$v/"
-    cmake -S . -B "build-$v" $generator -DCMAKE_BUILD_TYPE=Release -DRVL_VARIANT="$v" \
-          -DRVL_BUILD_BENCH=OFF -DRVL_BUILD_EXAMPLES=OFF
-    cmake --build "build-$v" -j "$jobs"
-    ctest --test-dir "build-$v" --output-on-failure -j "$jobs"
+    pinned="$PWD/build/pinned/$v"
+    echo "== optimised tests, library pinned to $v: $pinned/"
+    LD_LIBRARY_PATH="$pinned" ldd build/tests/rvl_tests | grep -q "$pinned/librvli" ||
+        { echo "the tests do not load $pinned/librvli"; exit 1; }
+    LD_LIBRARY_PATH="$pinned" ctest --test-dir build --output-on-failure -j "$jobs"
 done
 
 echo "== sanitizer build (address, undefined), pinned to $widest: build-sanitize/"
