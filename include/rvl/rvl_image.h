@@ -2077,6 +2077,83 @@ RVL_API RvlResult rvliMaxEvery_32f_AC4IR(const Rvl32f* pSrc, int srcStep, Rvl32f
 RVL_API RvlResult rvliMinEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
 RVL_API RvlResult rvliMaxEvery_32f_C1R(const Rvl32f* pSrc1, int src1Step, const Rvl32f* pSrc2, int src2Step, Rvl32f* pDst, int dstStep, RvlSize roiSize);
 
+/* ====================================================================== */
+/* Statistics: histogram, moments, HOG descriptor                          */
+/* ====================================================================== */
+
+/* ---- Histogram ------------------------------------------------------------
+ * Per channel, bin i counts the values v with levels[i] <= v < levels[i+1]
+ * (nLevels - 1 bins); values outside [levels[0], levels[nLevels-1]) and NaN
+ * are not counted. GetBufferSize -> allocate -> Init or UniformInit ->
+ * rvliHistogram_<T>_<C>R. Integer types hold ceil()ed integer levels (Init)
+ * or truncated uniform ones (UniformInit, which warns with
+ * rvlResWarnArgumentRange when a bin is narrower than 1); the integer
+ * workers count through a full-range counter table in the work buffer, so
+ * their cost does not depend on the number of bins. */
+RVL_API RvlResult rvliHistogramGetBufferSize(int dataType, RvlSize roiSize, const int nLevels[], int numChannels, int uniform, int* pSpecSize, int* pBufferSize);
+RVL_API RvlResult rvliHistogramInit(int dataType, const Rvl32f* const pLevels[], const int nLevels[], int numChannels, RvlHistogramSpec* pSpec);
+RVL_API RvlResult rvliHistogramUniformInit(int dataType, const Rvl32f lowerLevel[], const Rvl32f upperLevel[], const int nLevels[], int numChannels, RvlHistogramSpec* pSpec);
+RVL_API RvlResult rvliHistogramGetLevels(const RvlHistogramSpec* pSpec, Rvl32f* pLevels[]);
+RVL_API RvlResult rvliHistogram_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist, const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[3], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_8u_C4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[4], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist, const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[3], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16u_C4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[4], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16s_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist, const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16s_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[3], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_16s_C4R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[4], const RvlHistogramSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHistogram_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist, const RvlHistogramSpec* pSpec);
+RVL_API RvlResult rvliHistogram_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[3], const RvlHistogramSpec* pSpec);
+RVL_API RvlResult rvliHistogram_32f_C4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, Rvl32u* pHist[4], const RvlHistogramSpec* pSpec);
+
+/* ---- Moments --------------------------------------------------------------
+ * rvliMoments64f_* stores the raw spatial moments R[n][m] = sum of x^m y^n
+ * f(x, y) (m + n <= 3, x and y from the ROI's top-left pixel, in double
+ * precision) of each channel (AC4: the first three) in a moment state; the
+ * Get functions derive spatial moments about the image origin (given the
+ * ROI offset), central and normalised moments and the seven Hu invariants.
+ * Orders: mOrd is the power of x, nOrd of y. */
+RVL_API RvlResult rvliMomentGetStateSize_64f(RvlHintAlgorithm hint, int* pSize);
+RVL_API RvlResult rvliMomentInit_64f(RvlMomentState* pState, RvlHintAlgorithm hint);
+RVL_API RvlResult rvliMoments64f_8u_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_8u_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_8u_AC4R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_16u_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_16u_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_16u_AC4R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliMoments64f_32f_AC4R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, RvlMomentState* pState);
+RVL_API RvlResult rvliGetSpatialMoment_64f(const RvlMomentState* pState, int mOrd, int nOrd, int nChannel, RvlPoint roiOffset, Rvl64f* pValue);
+RVL_API RvlResult rvliGetNormalizedSpatialMoment_64f(const RvlMomentState* pState, int mOrd, int nOrd, int nChannel, RvlPoint roiOffset, Rvl64f* pValue);
+RVL_API RvlResult rvliGetCentralMoment_64f(const RvlMomentState* pState, int mOrd, int nOrd, int nChannel, Rvl64f* pValue);
+RVL_API RvlResult rvliGetNormalizedCentralMoment_64f(const RvlMomentState* pState, int mOrd, int nOrd, int nChannel, Rvl64f* pValue);
+RVL_API RvlResult rvliGetHuMoments_64f(const RvlMomentState* pState, int nChannel, Rvl64f pHm[7]);
+
+/* ---- HOG descriptor -------------------------------------------------------
+ * GetSize (validates the configuration) -> allocate -> Init ->
+ * GetBufferSize / GetDescriptorSize -> rvliHOG_<S>32f_<C>R per image with
+ * a list of window positions. Gradients, orientation votes and Gaussian-
+ * weighted block histograms (four cells each, L2-Hys normalised) are
+ * computed over the top-left part of the ROI that whole blocks cover;
+ * positions whose window does not fit it are passed over without taking a
+ * descriptor slot. Neighbours outside that part come from the border type
+ * (replicate, mirror or constant, with the in-memory flags); C3R keeps each
+ * pixel's strongest channel. */
+RVL_API RvlResult rvliHOGGetSize(const RvlHogConfig* pConfig, int* pSpecSize);
+RVL_API RvlResult rvliHOGInit(const RvlHogConfig* pConfig, RvlHogSpec* pSpec);
+RVL_API RvlResult rvliHOGGetBufferSize(const RvlHogSpec* pSpec, RvlSize roiSize, int* pBufferSize);
+RVL_API RvlResult rvliHOGGetDescriptorSize(const RvlHogSpec* pSpec, int* pDescriptorSize);
+RVL_API RvlResult rvliHOG_8u32f_C1R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, Rvl8u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_8u32f_C3R(const Rvl8u* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, const Rvl8u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_16u32f_C1R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, Rvl16u borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_16u32f_C3R(const Rvl16u* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, const Rvl16u borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_16s32f_C1R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_16s32f_C3R(const Rvl16s* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, const Rvl16s borderValue[3], Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
+RVL_API RvlResult rvliHOG_32f_C3R(const Rvl32f* pSrc, int srcStep, RvlSize roiSize, const RvlPoint* pLocation, int nLocations, Rvl32f* pDst, const RvlHogSpec* pSpec, RvlBorderMode border, const Rvl32f borderValue[3], Rvl8u* pBuffer);
+
 /* ==== Filtering ========================================================= */
 
 /* ---- General filter with border ----------------------------------------

@@ -270,6 +270,32 @@ typedef struct {
 typedef struct RvlFft2dComplexSpec_ RvlFft2dComplexSpec;
 typedef struct RvlFft2dRealSpec_ RvlFft2dRealSpec;
 
+/* ---- Statistics ------------------------------------------------------- */
+
+/** Histogram specification (opaque): 80 + 4 * (sum of the channels'
+ *  nLevels) bytes, filled by rvliHistogramInit or rvliHistogramUniformInit.
+ *  It points into itself, so it may not be copied or moved after Init. */
+typedef struct RvlHistogramSpec_ RvlHistogramSpec;
+
+/** Moment state (opaque): 400 bytes (rvliMomentGetStateSize_64f), owned by
+ *  the caller; it holds no pointers and may be copied. */
+typedef struct RvlMomentState_ RvlMomentState;
+
+/** Geometry of a HOG descriptor, filled by the caller. */
+typedef struct {
+    int32_t blockOrderByColumns; /**< 0: blocks row by row in the descriptor; else column by column */
+    int32_t cellSide;            /**< side of a square cell in pixels, 2 .. 16 */
+    int32_t blockSide;           /**< side of a square block (2 x 2 cells): 2 * cellSide, at most 64 */
+    int32_t blockStep;           /**< distance between blocks, a positive multiple of cellSide */
+    int32_t binCount;            /**< orientation bins per cell, 2 .. 16 */
+    Rvl32f gaussSigma;           /**< sigma of the Gaussian block weighting, > 0 */
+    Rvl32f clipThreshold;        /**< limit of the block normalisation, > 0 */
+    RvlSize windowSize;          /**< detection window: blockSide + a multiple of blockStep each way */
+} RvlHogConfig;
+
+/** HOG specification (opaque): blockSide^2 * 4 + 72 bytes; no pointers. */
+typedef struct RvlHogSpec_ RvlHogSpec;
+
 /* ---- Version record ---------------------------------------------------- */
 
 /** The library's version record; one immutable instance, never freed. */

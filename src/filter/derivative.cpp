@@ -14,6 +14,7 @@
 #include "filter/fixed_kernel.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
+#include "frame/spec.hpp"
 
 namespace rvl::filter {
 namespace {
@@ -26,12 +27,6 @@ using kernels::Taps;
 using Big = __int128;
 inline Big up32(Big v) { return (v + 31) & ~Big{31}; }
 
-inline RvlResult report_size(Big size, int* pBufferSize) {
-    // A size past the int range cannot be reported.
-    if (size > 0x7FFFFFFF) return rvlResSizeOverflow;
-    *pBufferSize = static_cast<int>(size);
-    return rvlResOk;
-}
 
 // ---- The derivative filters ----------------------------------------------------
 

@@ -30,6 +30,7 @@
 #include "filter/fixed_kernel.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
+#include "frame/spec.hpp"
 #include "kernels/atan2.hpp"
 
 namespace rvl::filter {
@@ -84,11 +85,6 @@ inline __int128 gradient_bytes(RvlSize roi, int mask, std::int64_t channels, std
     return channels * (M + m - 1) * (r + m - 1) * elementSize;
 }
 
-inline RvlResult report_size(__int128 size, int* pBufferSize) {
-    if (size > 0x7FFFFFFF) return rvlResSizeOverflow;
-    *pBufferSize = static_cast<int>(size);
-    return rvlResOk;
-}
 
 RvlResult gradient_buffer_size(RvlSize roi, int mask, int dataType, int numChannels, int* pBufferSize) {
     if (RvlResult st = first_failure({null_check(pBufferSize), roi_check(roi)})) return st;

@@ -39,6 +39,11 @@ inline RvlResult report_size(std::int64_t bytes, int* out) {
     return rvlResOk;
 }
 
+// The same for sizes computed in 128 bits (products of several extents).
+inline RvlResult report_size(__int128 bytes, int* out) {
+    return report_size(bytes > kMaxReportedSize ? kMaxReportedSize + 1 : bytes < 0 ? std::int64_t{-1} : static_cast<std::int64_t>(bytes), out);
+}
+
 // Consecutive pieces of a caller buffer, each at the alignment asked for.
 class BufferCarver {
 public:

@@ -313,6 +313,11 @@ private:
         std::snprintf(g_current, sizeof g_current, "%s)", d.c_str());
     }
     void prepare_specification();
+    // The histogram, moment and HOG families: their specification, state
+    // and configuration set up, and their pointer arguments (levels,
+    // histograms, positions, descriptors) sized from them.
+    void prepare_statistics();
+    bool statistics_pointer(const std::string& pname, const TypeInfo& t, unsigned char** ptr);
     unsigned char* image_region(int i, const TypeInfo& t, int channels, I64 w, I64 h, I64 step, I64 mL, I64 mT, I64 mR,
                                 I64 mB, bool alpha, bool marginsWritten);
     unsigned char* plain_region(I64 bytes, bool writable, bool atStart = false);
@@ -337,6 +342,12 @@ private:
     I64 resizeSrcW_ = 0, resizeSrcH_ = 0;
     bool specMissing_ = false;
     bool stepChosen_[20] = {};
+    // Statistics families.
+    int histLevels_[4] = {};   // nLevels per channel of the histogram set-up
+    int histBins_[4] = {};     // bins per channel of the specification the worker gets
+    I64 hogDescriptor_ = 0;    // floats per HOG descriptor
+    unsigned char* state_ = nullptr;
+    bool specIdMayClear_ = false;  // a failed histogram Init clears its specification's id
 };
 
 inline I64 Call::random_step(I64 rowBytes, int elem) {
@@ -676,6 +687,7 @@ inline void Call::prepare_specification() {
 inline bool Call::build() {
     choose_scalars();
     prepare_specification();
+    prepare_statistics();
     if (specMissing_) return false;
     const std::string name = fn_.name;
     const bool borderCopy = name.find("Border") != std::string::npos && has("topRows");
@@ -692,7 +704,9 @@ inline bool Call::build() {
         const bool isImage = (pname.rfind("pSrc", 0) == 0 || pname.rfind("pDst", 0) == 0 || pname == "pMask" || gradientOut) &&
                              pname != "pSrcOffset" && pname != "pSrcRoiOffset" && pname != "pSrcRoiSize" &&
                              pname != "pDstGlobalMin" && pname != "pDstGlobalMax";
-        if (isImage) {
+        if (statistics_pointer(pname, t, &ptr)) {
+            if (ptr == nullptr) return false;
+        } else if (isImage) {
             const bool src = pname.rfind("pSrc", 0) == 0 && pname != "pSrcDst";
             const bool mask = pname == "pMask";
             // The step argument that belongs to this image.
@@ -850,7 +864,14 @@ inline RvlResult Call::run_and_check() {
         const unsigned char* now = r->block.data();
         if (st == rvlResSizeOverflow) {
             continue;  // size queries set their size outputs to 0
+        } else if (st == rvlResBadDataType && std::strcmp(fn_.name, "rvliHistogramGetBufferSize") == 0) {
+            continue;  // the histogram query writes the specification size and a buffer size of 0 first
         } else if (st < 0) {
+            if (specIdMayClear_ && r.get() == specRegion_ && r->block.size() >= 16) {
+                // The id of a specification whose Init failed is 0.
+                std::memset(r->before.data() + 12, 0, 4);
+                std::memset(r->block.data() + 12, 0, 4);
+            }
             EXPECT_TRUE(std::equal(r->before.begin(), r->before.end(), now))
                 << fn_.name << " returned " << st << " and changed an output";
             if (::testing::Test::HasFailure()) return st;
@@ -873,6 +894,186 @@ inline RvlResult Call::run_and_check() {
         }
     }
     return st;
+}
+
+
+inline void Call::prepare_statistics() {
+    const std::string name = fn_.name;
+    const bool histogram = name.rfind("rvliHistogram", 0) == 0;
+    const bool moments = name.rfind("rvliMoment", 0) == 0 || (name.rfind("rvliGet", 0) == 0 && name.find("Moment") != std::string::npos);
+    const bool hog = name.rfind("rvliHOG", 0) == 0;
+    if (!histogram && !moments && !hog) return;
+    const auto type_of = [&]() {
+        return name.find("_8u") != std::string::npos ? rvlType8u : name.find("_16u") != std::string::npos ? rvlType16u
+             : name.find("_16s") != std::string::npos ? rvlType16s : rvlType32f;
+    };
+    if (histogram) {
+        for (int& n : histLevels_) n = rng_() % 10 == 0 ? int(rng_() % 2) : 2 + int(rng_() % (rng_() % 2 ? 8 : 300));
+        const bool worker = name.rfind("rvliHistogram_", 0) == 0 || name == "rvliHistogramGetLevels";
+        if (name == "rvliHistogramInit" || name == "rvliHistogramUniformInit") {
+            specIdMayClear_ = true;
+            int spec = 0, buf = 0;
+            const int levels[4] = {std::max(histLevels_[0], 2), std::max(histLevels_[1], 2), std::max(histLevels_[2], 2), std::max(histLevels_[3], 2)};
+            make_spec(rvliHistogramGetBufferSize(rvlType8u, {1, 1}, levels, 4, 0, &spec, &buf) == rvlResOk ? spec : 64);
+        }
+        if (!worker) return;
+        // A specification of the worker's type (most of the time) and
+        // random uniform levels, or garbage.
+        if (rng_() % 8 == 0) return;
+        const int ch = name == "rvliHistogramGetLevels" ? pick(rng_, {1, 3, 4}) : std::max(layout_.srcChannels, 1);
+        int levels[4];
+        float lo[4], hi[4];
+        for (int c = 0; c < 4; ++c) {
+            levels[c] = 2 + int(rng_() % 40);
+            lo[c] = float(int(rng_() % 600) - 300) / (rng_() % 2 ? 1 : 8);
+            hi[c] = lo[c] + 1 + float(rng_() % 70000) / (rng_() % 2 ? 1 : 64);
+        }
+        int spec = 0, buf = 0;
+        const int type = name == "rvliHistogramGetLevels" ? pick(rng_, {1, 5, 7, 13}) : type_of();
+        if (rvliHistogramGetBufferSize(type, {1, 1}, levels, ch, 1, &spec, &buf) != rvlResOk) return;
+        make_spec(spec);
+        if (rvliHistogramUniformInit(type, lo, hi, levels, ch, reinterpret_cast<RvlHistogramSpec*>(spec_)) < 0) return;
+        for (int c = 0; c < 4; ++c) histBins_[c] = c < ch ? levels[c] - 1 : 0, histLevels_[c] = c < ch ? levels[c] : 0;
+        if (has("pBuffer")) {
+            I64 w = 0, h = 0;
+            size_arg("roiSize", &w, &h);
+            if (rvliHistogramGetBufferSize(type, {1, 1}, levels, layout_.srcChannels, 1, &spec, &buf) == rvlResOk) workBytes_ = buf;
+        }
+        return;
+    }
+    if (moments) {
+        state_ = plain_region(400, true);
+        // Doubles after a 16-byte header: which NaN a sum of NaNs keeps is
+        // not fixed, so NaNs compare as one pattern.
+        regions_.back()->floatBytes = 8;
+        if (rng_() % 8 == 0) return;  // garbage
+        rvliMomentInit_64f(reinterpret_cast<RvlMomentState*>(state_), rvlHintNone);
+        if (name.rfind("rvliGet", 0) == 0 && rng_() % 4) {
+            std::vector<Rvl8u> img(3 * 5 * 4);
+            for (auto& v : img) v = Rvl8u(rng_() % 3 ? rng_() : 0);
+            if (rng_() % 2) rvliMoments64f_8u_C3R(img.data(), 15, {5, 4}, reinterpret_cast<RvlMomentState*>(state_));
+            else rvliMoments64f_8u_C1R(img.data(), 15, {5, 4}, reinterpret_cast<RvlMomentState*>(state_));
+        }
+        return;
+    }
+    // HOG: a small geometry, valid most of the time.
+    RvlHogConfig cfg{};
+    cfg.blockOrderByColumns = int(rng_() % 2);
+    cfg.cellSide = pick(rng_, {2, 4, 4, 8});
+    cfg.blockSide = 2 * cfg.cellSide;
+    cfg.blockStep = cfg.cellSide * pick(rng_, {1, 1, 2});
+    cfg.binCount = 2 + int(rng_() % 15);
+    cfg.gaussSigma = 0.5f + float(rng_() % 8);
+    cfg.clipThreshold = 0.2f;
+    cfg.windowSize = {cfg.blockSide + cfg.blockStep * int(rng_() % 3), cfg.blockSide + cfg.blockStep * int(rng_() % 3)};
+    if (rng_() % 10 == 0) cfg.cellSide = pick(rng_, {0, 1, 17, 3});
+    if (rng_() % 10 == 0) cfg.windowSize.width += 1;
+    if (name == "rvliHOGGetSize" || name == "rvliHOGInit") {
+        unsigned char* c = plain_region(sizeof cfg, false);
+        std::memcpy(c, &cfg, sizeof cfg);
+        state_ = c;  // the configuration
+        int size = 0;
+        make_spec(rvliHOGGetSize(&cfg, &size) == rvlResOk ? size : 64);
+        return;
+    }
+    if (rng_() % 8 == 0) return;  // garbage specification
+    int size = 0;
+    if (rvliHOGGetSize(&cfg, &size) != rvlResOk) return;
+    make_spec(size);
+    if (rvliHOGInit(&cfg, reinterpret_cast<RvlHogSpec*>(spec_)) != rvlResOk) return;
+    int bytes = 0;
+    rvliHOGGetDescriptorSize(reinterpret_cast<RvlHogSpec*>(spec_), &bytes);
+    hogDescriptor_ = bytes / 4;
+    // A ROI around the window's size, most of the time.
+    const int roiArg = index_of("roiSize");
+    if (roiArg >= 0 && rng_() % 5) set_size(roiArg, cfg.windowSize.width + I64(rng_() % 20), cfg.windowSize.height + I64(rng_() % 12));
+    if (has("pBuffer")) {
+        I64 w = 0, h = 0;
+        size_arg("roiSize", &w, &h);
+        if (rvliHOGGetBufferSize(reinterpret_cast<RvlHogSpec*>(spec_), {int(w), int(h)}, &bytes) == rvlResOk) workBytes_ = bytes;
+        kernelW_ = kernelH_ = 1;  // the gradient reaches one pixel
+    }
+}
+
+inline bool Call::statistics_pointer(const std::string& pname, const TypeInfo& t, unsigned char** ptr) {
+    const std::string name = fn_.name;
+    const auto ints = [&](const int* v, int n) {
+        unsigned char* p = plain_region(4 * n, false);
+        std::memcpy(p, v, 4 * std::size_t(n));
+        return p;
+    };
+    const auto pointers = [&](unsigned char* const* v, int n) {
+        unsigned char* p = plain_region(8 * n, false);
+        std::memcpy(p, v, 8 * std::size_t(n));
+        return p;
+    };
+    if (name.rfind("rvliHistogram", 0) == 0) {
+        if (pname == "nLevels") {
+            *ptr = ints(histLevels_, 4);
+        } else if (pname == "lowerLevel" || pname == "upperLevel") {
+            float v[4];
+            for (int c = 0; c < 4; ++c) v[c] = float(int(rng_() % 200) - 50) + (pname == "upperLevel" ? float(rng_() % 300) : 0.0f);
+            *ptr = plain_region(16, false);
+            std::memcpy(*ptr, v, 16);
+        } else if (pname == "pLevels" && t.isConst) {  // Init: ascending levels, mostly
+            unsigned char* arrays[4];
+            for (int c = 0; c < 4; ++c) {
+                const int n = std::max(histLevels_[c], 1);
+                std::vector<float> lv(std::size_t(n) + 0);
+                float at = float(int(rng_() % 100) - 50) / 4;
+                for (auto& v : lv) v = at, at += rng_() % 16 == 0 ? 0.0f : 0.25f + float(rng_() % 40) / 4;
+                arrays[c] = plain_region(4 * n, false);
+                std::memcpy(arrays[c], lv.data(), 4 * std::size_t(n));
+            }
+            *ptr = pointers(arrays, 4);
+        } else if (pname == "pLevels") {  // GetLevels: one array of each channel's nLevels floats
+            unsigned char* arrays[4];
+            for (int c = 0; c < 4; ++c) {
+                arrays[c] = plain_region(4 * std::max(histLevels_[c], 1), true);
+                regions_.back()->floatBytes = 4;
+            }
+            *ptr = pointers(arrays, 4);
+        } else if (pname == "pHist") {
+            // One histogram, or an array of one per channel (some null).
+            unsigned char* arrays[4];
+            const int n = t.pointers == 1 ? 1 : layout_.srcChannels;
+            for (int c = 0; c < n; ++c) arrays[c] = plain_region(4 * std::max(histBins_[c], 0), true);
+            if (t.pointers > 1 && null_now()) arrays[rng_() % n] = nullptr;
+            *ptr = t.pointers == 1 ? arrays[0] : pointers(arrays, n);
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (pname == "pState") {
+        if (!state_) return false;
+        *ptr = state_;
+        return true;
+    }
+    if (name.rfind("rvliHOG", 0) == 0) {
+        if (pname == "pConfig") {
+            *ptr = state_ ? state_ : plain_region(36, false);
+        } else if (pname == "pLocation") {
+            const I64 n = std::max<I64>(int_arg(index_of("nLocations")), 0);
+            I64 w = 0, h = 0;
+            size_arg("roiSize", &w, &h);
+            std::vector<RvlPoint> pts(std::size_t(std::max<I64>(n, 1)));
+            for (auto& p : pts)
+                p = {int(I64(rng_() % std::uint64_t(std::max<I64>(w, 1) + 2)) - 2), int(I64(rng_() % std::uint64_t(std::max<I64>(h, 1) + 2)) - 2)};
+            if (rng_() % 2)
+                for (auto& p : pts) p = {p.x & ~3, p.y & ~3};  // shared blocks, most of the time
+            *ptr = plain_region(I64(pts.size()) * 8, false);
+            std::memcpy(*ptr, pts.data(), pts.size() * 8);
+        } else if (pname == "pDst") {
+            const I64 n = std::max<I64>(int_arg(index_of("nLocations")), 1);
+            *ptr = plain_region(4 * std::max<I64>(n * hogDescriptor_, 1), true);
+            regions_.back()->floatBytes = 4;
+        } else {
+            return false;
+        }
+        return true;
+    }
+    return false;
 }
 
 }  // namespace rvltest::random_calls
