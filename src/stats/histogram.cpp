@@ -277,40 +277,95 @@ void bins_from_counters(Counters counters, const Header& h, int c, Rvl32u* hist)
     }
 }
 
+// The levels of a channel: copied to the stack when there are not too many,
+// else read from the specification.
+struct StackLevels {
+    const float* p;
+    float operator[](std::int64_t k) const { return p[k]; }
+};
+struct SpecLevels {
+    const unsigned char* p;
+    float operator[](std::int64_t k) const {
+        float v;
+        std::memcpy(&v, p + 4 * k, 4);
+        return v;
+    }
+};
+
 // The bin of v: i with levels[i] <= v < levels[i+1], or -1 (below the first
 // level, at or above the last, or NaN).
+template <class Levels>
 struct FloatBins {
-    const Header& h;
-    int c;
+    Levels level;
     std::int64_t n;
     float first, last;
     float inverseWidth;  // uniform levels: 1 / width, else 0
 
-    FloatBins(const Header& hd, int ch) : h(hd), c(ch), n(hd.nLevels[ch]) {
-        first = level<float>(h, c, 0);
-        last = level<float>(h, c, n - 1);
-        inverseWidth = h.uniform && h.widths[c] > 0 ? 1.0f / h.widths[c] : 0.0f;
+    FloatBins(Levels lv, std::int64_t count, bool uniform, float width) : level(lv), n(count) {
+        first = level[0];
+        last = level[n - 1];
+        inverseWidth = uniform && width > 0 ? 1.0f / width : 0.0f;
     }
-    bool at_or_below(std::int64_t k, float v) const { return level<float>(h, c, k) <= v; }
     std::int64_t operator()(float v) const {
         if (!(v >= first && v < last)) return -1;
         if (inverseWidth > 0) {
-            // A guess from the width, corrected against the stored levels.
+            // A guess from the width, moved by one either way against the
+            // stored levels (without branches: the data decides), and taken
+            // when it is then the bin.
             std::int64_t k = std::clamp<std::int64_t>(static_cast<std::int64_t>((v - first) * inverseWidth), 0, n - 2);
-            if (!at_or_below(k, v)) --k;
-            else if (k + 1 < n - 1 && at_or_below(k + 1, v)) ++k;
-            if (k >= 0 && at_or_below(k, v) && !at_or_below(k + 1, v)) return k;
+            k -= !(level[k] <= v);
+            k += k + 1 < n - 1 && level[k + 1] <= v;
+            if (k >= 0 && level[k] <= v && !(level[k + 1] <= v)) return k;
         }
         // The number of levels at or below v, less one.
         std::int64_t lo = 0, count = n;
         while (count > 1) {
             const std::int64_t half = count / 2;
-            if (at_or_below(lo + half, v)) lo += half;
+            lo = level[lo + half] <= v ? lo + half : lo;
             count -= half;
         }
         return std::min(lo, n - 2);
     }
 };
+
+template <int C, class Levels>
+void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const FloatBins<Levels>& bin, Rvl32u* out) {
+    if (bin.inverseWidth > 0) {
+        // Uniform levels without branches on the data: the guess from the
+        // width, moved by one either way against the levels (the first level
+        // is at or below every value in range, the last above), and counted
+        // as 1 when v is in range, 0 otherwise. A guess the moves do not make
+        // right (levels that rounding made uneven) takes the search.
+        const auto& lv = bin.level;
+        const std::int64_t n = bin.n;
+        const float first = bin.first, last = bin.last, inv = bin.inverseWidth, top = static_cast<float>(n - 2);
+        for (std::int64_t y = 0; y < roi.height; ++y) {
+            const Rvl32f* row = row_at(src, srcStep, y);
+            for (std::int64_t x = 0; x < roi.width; ++x) {
+                const float v = row[x * C + c];
+                const bool in = v >= first && v < last;
+                // The guess clamped to [0, n - 2] (a NaN to 0), as minimum and
+                // maximum instructions; the moves as flag arithmetic.
+                float g = (v - first) * inv;
+                g = g > 0.0f ? g : 0.0f;
+                g = g < top ? g : top;
+                std::int64_t k = static_cast<std::int64_t>(g);
+                k -= std::int64_t{k > 0} & std::int64_t{!(lv[k] <= v)};
+                k += std::int64_t{k < n - 2} & std::int64_t{lv[k + 1] <= v};
+                if (in && !(lv[k] <= v && v < lv[k + 1])) k = bin(v);
+                out[k] += in;
+            }
+        }
+        return;
+    }
+    for (std::int64_t y = 0; y < roi.height; ++y) {
+        const Rvl32f* row = row_at(src, srcStep, y);
+        for (std::int64_t x = 0; x < roi.width; ++x) {
+            const std::int64_t k = bin(row[x * C + c]);
+            if (k >= 0) ++out[k];
+        }
+    }
+}
 
 template <class T, int C>
 RvlResult histogram(const T* pSrc, int srcStep, RvlSize roi, Rvl32u* const* hists, const RvlHistogramSpec* pSpec,
@@ -331,16 +386,17 @@ RvlResult histogram(const T* pSrc, int srcStep, RvlSize roi, Rvl32u* const* hist
         std::fill(hists[c], hists[c] + bins[c], 0u);
     }
     if constexpr (kFloat) {
+        constexpr std::int64_t kStackLevels = 1024;
         for (int c = 0; c < C; ++c) {
             if (bins[c] == 0) continue;
-            const FloatBins bin(h, c);
-            Rvl32u* out = hists[c];
-            for (std::int64_t y = 0; y < roi.height; ++y) {
-                const T* row = row_at(pSrc, srcStep, y);
-                for (std::int64_t x = 0; x < roi.width; ++x) {
-                    const std::int64_t k = bin(row[x * C + c]);
-                    if (k >= 0) ++out[k];
-                }
+            const std::int64_t n = h.nLevels[c];
+            const auto* stored = static_cast<const unsigned char*>(h.levels[c]);
+            if (n <= kStackLevels) {
+                float local[kStackLevels];
+                std::memcpy(local, stored, 4 * static_cast<std::size_t>(n));
+                count_floats<C>(pSrc, srcStep, roi, c, FloatBins<StackLevels>({local}, n, h.uniform, h.widths[c]), hists[c]);
+            } else {
+                count_floats<C>(pSrc, srcStep, roi, c, FloatBins<SpecLevels>({stored}, n, h.uniform, h.widths[c]), hists[c]);
             }
         }
     } else if constexpr (sizeof(T) == 1) {

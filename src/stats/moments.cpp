@@ -6,17 +6,19 @@
 // order, m the x order) as 4 x 4 doubles. It is read and written by byte
 // copies, so it need not be aligned.
 //
-// Each row's sums S_m = sum of x^m f(x) (m = 0 .. 3) are formed in double
-// precision in eight lanes (pixel x in lane x mod 8), the lanes then added
-// pairwise in a fixed order, so every processor variant adds in the same
-// order; R[n][m] += y^n S_m row by row.
+// The sums are formed band by band down the columns (see accumulate_band):
+// the same moments as summing x^m y^n f row by row, exact for integer data
+// up to the final double-precision weighting.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
+#include <algorithm>
 
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "frame/walk.hpp"
+#include "kernels/vec.hpp"
 
 namespace rvl::stats {
 namespace {
@@ -52,48 +54,86 @@ RvlResult moment_init(RvlMomentState* pState, RvlHintAlgorithm hint) {
     return rvlResOk;
 }
 
-// Eight double lanes, whatever the register width.
-typedef double Lanes8 __attribute__((vector_size(64)));
-
-inline double lane_total(const Lanes8& v) {
-    return ((v[0] + v[1]) + (v[2] + v[3])) + ((v[4] + v[5]) + (v[6] + v[7]));
-}
-
-// S_0 .. S_3 of one row of one channel (elements at a stride of C).
-template <class T, int C>
-void row_sums(const T* row, std::int64_t width, double s[4]) {
-    Lanes8 a0 = {}, a1 = {}, a2 = {}, a3 = {};
-    Lanes8 x = {0, 1, 2, 3, 4, 5, 6, 7};
-    const auto add = [&](const Lanes8& f) {
-        const Lanes8 t1 = f * x, t2 = t1 * x, t3 = t2 * x;
-        a0 += f;
-        a1 += t1;
-        a2 += t2;
-        a3 += t3;
-        x += 8.0;
-    };
-    std::int64_t i = 0;
-    for (; i + 8 <= width; i += 8) {
-        Lanes8 f;
-        if constexpr (C == 1) {
-            typedef T Eight __attribute__((vector_size(8 * sizeof(T))));
-            Eight v;
-            std::memcpy(&v, row + i, sizeof v);
-            f = __builtin_convertvector(v, Lanes8);
-        } else {
-            for (int k = 0; k < 8; ++k) f[k] = static_cast<double>(row[(i + k) * C]);
+// R[c][n][m] += sum over rows y0 .. y0 + rows - 1 of y^n sum_x x^m f, for a
+// band of rows, a strip of columns at a time: down each column, running
+// sums P0 += f, P1 += P0, P2 += P1, P3 += P2 (additions only) leave
+// P_k = sum of C(u + k - 1, k) f with u = rows - y' (y' the row in the
+// band), from which the column's sums of y'^n f follow exactly; those are
+// weighted by x^m, summed across the strip in double precision, and moved
+// from the band's origin to y0 by the binomial expansion.
+//
+// Integer data is summed exactly: the running sums of bands of 128 rows of
+// 8-bit data (32 rows of 16-bit data) fit 32 bits, the column sums 64 bits.
+// The double-precision sums that follow run in a fixed order in scalar code,
+// so every processor variant gives the same bits.
+template <class T, int Stored, int Used>
+void accumulate_band(const T* src, int srcStep, std::int64_t width, std::int64_t y0, std::int64_t rows, double r[3][4][4]) {
+    constexpr bool kFloat = std::is_same_v<T, Rvl32f>;
+    using Running = std::conditional_t<kFloat, double, std::uint32_t>;
+    using Exact = std::conditional_t<kFloat, double, std::int64_t>;
+    constexpr std::int64_t kStrip = 256;
+    double t[3][4][4] = {};  // sums of x^m * (sum of y'^n f), per channel
+    for (std::int64_t x0 = 0; x0 < width; x0 += kStrip) {
+        const std::int64_t w = std::min(kStrip, width - x0);
+        for (int c = 0; c < Used; ++c) {
+            Running p[4][kStrip] = {};
+            for (std::int64_t y = 0; y < rows; ++y) {
+                const T* row = row_at(src, srcStep, y0 + y) + x0 * Stored + c;
+                std::int64_t x = 0;
+                if constexpr (Stored == 1) {
+                    // A register of columns at a time.
+                    using V = vec::of<Running>;
+                    constexpr std::int64_t L = vec::lanes<Running>;
+                    for (; x + L <= w; x += L) {
+                        V f;
+                        if constexpr (kFloat) {
+                            typedef float Floats __attribute__((vector_size(L * sizeof(float))));
+                            Floats v;
+                            std::memcpy(&v, row + x, sizeof v);
+                            f = __builtin_convertvector(v, V);
+                        } else {
+                            f = vec::as<V>(vec::load_i32(row + x));
+                        }
+                        V a, b, d, e;
+                        std::memcpy(&a, &p[0][x], sizeof a);
+                        std::memcpy(&b, &p[1][x], sizeof b);
+                        std::memcpy(&d, &p[2][x], sizeof d);
+                        std::memcpy(&e, &p[3][x], sizeof e);
+                        a += f, b += a, d += b, e += d;
+                        std::memcpy(&p[0][x], &a, sizeof a);
+                        std::memcpy(&p[1][x], &b, sizeof b);
+                        std::memcpy(&p[2][x], &d, sizeof d);
+                        std::memcpy(&p[3][x], &e, sizeof e);
+                    }
+                }
+                for (; x < w; ++x) {
+                    p[0][x] += static_cast<Running>(row[x * Stored]);
+                    p[1][x] += p[0][x];
+                    p[2][x] += p[1][x];
+                    p[3][x] += p[2][x];
+                }
+            }
+            const Exact R = static_cast<Exact>(rows);
+            for (std::int64_t x = 0; x < w; ++x) {
+                // Sums of u^j f, then of y'^n f = (R - u)^n f.
+                const Exact q0 = p[0][x], q1 = p[1][x], q2 = 2 * Exact(p[2][x]) - q1, q3 = 6 * Exact(p[3][x]) - 3 * q2 - 2 * q1;
+                const Exact col[4] = {q0, R * q0 - q1, R * R * q0 - 2 * R * q1 + q2, R * R * R * q0 - 3 * R * R * q1 + 3 * R * q2 - q3};
+                const double X = static_cast<double>(x0 + x), xm[4] = {1.0, X, X * X, X * X * X};
+                for (int n = 0; n < 4; ++n)
+                    for (int m = 0; m + n < 4; ++m) t[c][n][m] += xm[m] * static_cast<double>(col[n]);
+            }
         }
-        add(f);
     }
-    if (i < width) {
-        Lanes8 f = {};  // the missing pixels add zeros
-        for (int k = 0; i + k < width; ++k) f[k] = static_cast<double>(row[(i + k) * C]);
-        add(f);
-    }
-    s[0] = lane_total(a0);
-    s[1] = lane_total(a1);
-    s[2] = lane_total(a2);
-    s[3] = lane_total(a3);
+    // y^n = (y0 + y')^n = sum over k of C(n, k) y0^(n-k) y'^k.
+    constexpr double kBinomial[4][4] = {{1, 0, 0, 0}, {1, 1, 0, 0}, {1, 2, 1, 0}, {1, 3, 3, 1}};
+    const double Y = static_cast<double>(y0), yp[4] = {1.0, Y, Y * Y, Y * Y * Y};
+    for (int c = 0; c < Used; ++c)
+        for (int n = 0; n < 4; ++n)
+            for (int m = 0; m + n < 4; ++m) {
+                double v = 0;
+                for (int k = 0; k <= n; ++k) v += kBinomial[n][k] * yp[n - k] * t[c][k][m];
+                r[c][n][m] += v;
+            }
 }
 
 template <class T, int Stored, int Used>
@@ -106,16 +146,9 @@ RvlResult moments(const T* pSrc, int srcStep, RvlSize roi, RvlMomentState* pStat
     if (static_cast<std::int64_t>(srcStep) < std::int64_t{roi.width} * Stored * std::int64_t{sizeof(T)}) return rvlResStepTooSmall;
     std::memset(s.r, 0, sizeof s.r);
     s.channels = Used;
-    for (std::int64_t y = 0; y < roi.height; ++y) {
-        const T* row = row_at(pSrc, srcStep, y);
-        const double fy = static_cast<double>(y), yn[4] = {1.0, fy, fy * fy, fy * fy * fy};
-        for (int c = 0; c < Used; ++c) {
-            double sums[4];
-            row_sums<T, Stored>(row + c, roi.width, sums);
-            for (int n = 0; n < 4; ++n)
-                for (int m = 0; m + n < 4; ++m) s.r[c][n][m] += yn[n] * sums[m];
-        }
-    }
+    constexpr std::int64_t kBand = sizeof(T) == 2 ? 32 : 128;
+    for (std::int64_t y0 = 0; y0 < roi.height; y0 += kBand)
+        accumulate_band<T, Stored, Used>(pSrc, srcStep, roi.width, y0, std::min(kBand, roi.height - y0), s.r);
     std::memcpy(pState, &s, sizeof s);
     return rvlResOk;
 }
