@@ -24,6 +24,7 @@
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
 #include "frame/walk.hpp"
+#include "kernels/vec.hpp"
 
 namespace rvl::stats {
 namespace {
@@ -331,30 +332,60 @@ struct FloatBins {
 template <int C, class Levels>
 void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const FloatBins<Levels>& bin, Rvl32u* out) {
     if (bin.inverseWidth > 0) {
-        // Uniform levels without branches on the data: the guess from the
-        // width, moved by one either way against the levels (the first level
-        // is at or below every value in range, the last above), and counted
-        // as 1 when v is in range, 0 otherwise. A guess the moves do not make
-        // right (levels that rounding made uneven) takes the search.
+        // Uniform levels: the bin from the width.
         const auto& lv = bin.level;
         const std::int64_t n = bin.n;
         const float first = bin.first, last = bin.last, inv = bin.inverseWidth, top = static_cast<float>(n - 2);
+        // A guess whose fractional part lies further from a whole number
+        // than the guess's rounding error (a few units of the last place of
+        // n) plus the levels' (half a unit of the last place of the largest
+        // level, in bins) is the bin without looking at the levels.
+        const double width = 1.0 / static_cast<double>(inv);
+        const double slack = 2.0 * (static_cast<double>(n) * 0x1p-21 +
+                                    std::max(std::fabs(double(first)), std::fabs(double(last))) * 0x1p-22 / width) + 1e-6;
+        const bool quick = slack < 0.25;
+        const float low = static_cast<float>(slack), high = static_cast<float>(1.0 - slack);
+        // One value: the guess from the width clamped to [0, n - 2] (a NaN
+        // to 0), moved by one either way against the levels (the first level
+        // is at or below every value in range, the last above) with flag
+        // arithmetic, and counted as 1 when v is in range, 0 otherwise. A
+        // guess the moves do not make right (levels that rounding made
+        // uneven) takes the search.
+        const auto count_one = [&](float v) {
+            const bool in = v >= first && v < last;
+            float g = (v - first) * inv;
+            g = g > 0.0f ? g : 0.0f;
+            g = g < top ? g : top;
+            std::int64_t k = static_cast<std::int64_t>(g);
+            k -= std::int64_t{k > 0} & std::int64_t{!(lv[k] <= v)};
+            k += std::int64_t{k < n - 2} & std::int64_t{lv[k + 1] <= v};
+            if (in && !(lv[k] <= v && v < lv[k + 1])) k = bin(v);
+            out[k] += in;
+        };
         for (std::int64_t y = 0; y < roi.height; ++y) {
             const Rvl32f* row = row_at(src, srcStep, y);
-            for (std::int64_t x = 0; x < roi.width; ++x) {
-                const float v = row[x * C + c];
-                const bool in = v >= first && v < last;
-                // The guess clamped to [0, n - 2] (a NaN to 0), as minimum and
-                // maximum instructions; the moves as flag arithmetic.
-                float g = (v - first) * inv;
-                g = g > 0.0f ? g : 0.0f;
-                g = g < top ? g : top;
-                std::int64_t k = static_cast<std::int64_t>(g);
-                k -= std::int64_t{k > 0} & std::int64_t{!(lv[k] <= v)};
-                k += std::int64_t{k < n - 2} & std::int64_t{lv[k + 1] <= v};
-                if (in && !(lv[k] <= v && v < lv[k + 1])) k = bin(v);
-                out[k] += in;
+            std::int64_t x = 0;
+            if constexpr (C == 1) {
+                // The guesses of a register of values by the same operations,
+                // then the counts.
+                constexpr std::int64_t L = vec::lanes<float>;
+                for (; quick && x + L <= roi.width; x += L) {
+                    vec::f32 v;
+                    std::memcpy(&v, row + x, sizeof v);
+                    const vec::i32 in = (v >= first) & (v < last);
+                    vec::f32 g = (v - first) * inv;
+                    g = g > 0.0f ? g : vec::splat<vec::f32>(0.0f);
+                    g = g < top ? g : vec::splat<vec::f32>(top);
+                    const vec::i32 k = vec::trunc_i32(g);
+                    const vec::f32 frac = g - __builtin_convertvector(k, vec::f32);
+                    const vec::i32 safe = (frac > low) & (frac < high);
+                    for (std::int64_t i = 0; i < L; ++i) {
+                        if (safe[i]) out[k[i]] += std::uint32_t(in[i] & 1);
+                        else count_one(v[i]);
+                    }
+                }
             }
+            for (; x < roi.width; ++x) count_one(row[x * C + c]);
         }
         return;
     }
