@@ -806,6 +806,331 @@ RVL_API RvlResult rvliMulC64f_32f_C4R(const Rvl32f* pSrc, int srcStep, const Rvl
 RVL_API RvlResult rvliMulC64f_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, const Rvl64f* value, RvlSize roiSize, RvlHintAlgorithm hint, RvlRoundMode rndMode);
 
 /* ====================================================================== */
+/* Unary math, logic and shifts                                            */
+/* ====================================================================== */
+
+/* Element-wise functions of one image (And, Or and Xor: of two images).
+ * Integer math results are saturate(round(y * 2^-scaleFactor)) of the exact
+ * square, or of the root, exponential or logarithm, rounded to nearest with
+ * ties to even. Warnings (rvlResWarnSqrtOfNegative, rvlResWarnLogOfZero,
+ * rvlResWarnLogOfNegative) are decided per row and the first row's warning
+ * is returned after the whole ROI was processed. Shift counts may be any
+ * value. AC4 forms never write the destination's alpha channel; their
+ * constant arrays hold three entries.
+ * Checks: Sqr: null, size. Sqrt, Exp, Ln: null, size, steps. Logic and
+ * shifts: null (the constant array too), steps, size. */
+/** Sqr: src * src; integers with scale factor, exact square before scaling. */
+RVL_API RvlResult rvliSqr_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_C1IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_C3RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_C3IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_C4RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_C4IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_AC4RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_8u_AC4IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C1IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C3RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C3IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C4RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_C4IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_AC4RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16u_AC4IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C1RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C1IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C3RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C3IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C4RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_C4IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_AC4RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_16s_AC4IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqr_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqr_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Sqrt: square root; 32f and 16s negative elements give NaN / 0 and rvlResWarnSqrtOfNegative. */
+RVL_API RvlResult rvliSqrt_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_8u_C1IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_8u_C3RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_8u_C3IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_8u_AC4RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_8u_AC4IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_C1IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_C3RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_C3IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_AC4RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16u_AC4IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_C1RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_C1IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_C3RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_C3IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_AC4RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_16s_AC4IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliSqrt_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_C4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_AC4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliSqrt_32f_AC4IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Exp: e^src; integers scaled by 2^-scaleFactor and saturated; 32f +Inf on overflow, 0 on underflow. */
+RVL_API RvlResult rvliExp_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_8u_C1IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_8u_C3RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_8u_C3IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16u_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16u_C1IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16u_C3RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16u_C3IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16s_C1RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16s_C1IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16s_C3RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_16s_C3IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliExp_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliExp_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliExp_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliExp_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Ln: natural logarithm; zero and negative elements give rvlResWarnLogOfZero / rvlResWarnLogOfNegative. */
+RVL_API RvlResult rvliLn_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_8u_C1IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_8u_C3RSfs(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_8u_C3IRSfs(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16u_C1RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16u_C1IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16u_C3RSfs(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16u_C3IRSfs(Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16s_C1RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16s_C1IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16s_C3RSfs(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_16s_C3IRSfs(Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize, int scaleFactor);
+RVL_API RvlResult rvliLn_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLn_32f_C1IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLn_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLn_32f_C3IR(Rvl32f* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** And: src1 & src2; in place: srcDst &= src. */
+RVL_API RvlResult rvliAnd_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_C1IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_C3IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_C4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_AC4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_8u_AC4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C1IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C3IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_C4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_AC4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_16u_AC4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C1R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C1IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C3R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C3IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_C4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_AC4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAnd_32s_AC4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Or: src1 | src2; in place: srcDst |= src. */
+RVL_API RvlResult rvliOr_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_C1IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_C3IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_C4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_AC4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_8u_AC4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C1IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C3IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_C4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_AC4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_16u_AC4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C1R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C1IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C3R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C3IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_C4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_AC4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOr_32s_AC4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Xor: src1 ^ src2; in place: srcDst ^= src. */
+RVL_API RvlResult rvliXor_8u_C1R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_C1IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_C3R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_C3IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_C4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_C4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_AC4R(const Rvl8u* pSrc1, int src1Step, const Rvl8u* pSrc2, int src2Step, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_8u_AC4IR(const Rvl8u* pSrc, int srcStep, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C1R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C1IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C3R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C3IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_C4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_AC4R(const Rvl16u* pSrc1, int src1Step, const Rvl16u* pSrc2, int src2Step, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_16u_AC4IR(const Rvl16u* pSrc, int srcStep, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C1R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C1IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C3R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C3IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_C4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_AC4R(const Rvl32s* pSrc1, int src1Step, const Rvl32s* pSrc2, int src2Step, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXor_32s_AC4IR(const Rvl32s* pSrc, int srcStep, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** AndC: src & value (one value per processed channel). */
+RVL_API RvlResult rvliAndC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_C1IR(Rvl8u value, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_C3R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_C3IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_C4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_C4IR(const Rvl8u value[4], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_AC4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_8u_AC4IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C1IR(Rvl16u value, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C3R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C3IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_C4IR(const Rvl16u value[4], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_AC4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_16u_AC4IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C1IR(Rvl32s value, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C3R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C3IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_C4IR(const Rvl32s value[4], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_AC4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliAndC_32s_AC4IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** OrC: src | value. */
+RVL_API RvlResult rvliOrC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_C1IR(Rvl8u value, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_C3R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_C3IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_C4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_C4IR(const Rvl8u value[4], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_AC4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_8u_AC4IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C1IR(Rvl16u value, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C3R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C3IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_C4IR(const Rvl16u value[4], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_AC4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_16u_AC4IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C1IR(Rvl32s value, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C3R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C3IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_C4IR(const Rvl32s value[4], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_AC4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliOrC_32s_AC4IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** XorC: src ^ value. */
+RVL_API RvlResult rvliXorC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_C1IR(Rvl8u value, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_C3R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_C3IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_C4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_C4IR(const Rvl8u value[4], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_AC4R(const Rvl8u* pSrc, int srcStep, const Rvl8u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_8u_AC4IR(const Rvl8u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C1IR(Rvl16u value, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C3R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C3IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_C4IR(const Rvl16u value[4], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_AC4R(const Rvl16u* pSrc, int srcStep, const Rvl16u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_16u_AC4IR(const Rvl16u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32s value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C1IR(Rvl32s value, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C3R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C3IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_C4IR(const Rvl32s value[4], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_AC4R(const Rvl32s* pSrc, int srcStep, const Rvl32s value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliXorC_32s_AC4IR(const Rvl32s value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** Not: ~src (8u). */
+RVL_API RvlResult rvliNot_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_C1IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_C3IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_C4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_AC4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliNot_8u_AC4IR(Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** LShiftC: src << value; bits shifted out are lost; counts >= the element width give 0. */
+RVL_API RvlResult rvliLShiftC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl32u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_C1IR(Rvl32u value, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_C3R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_C3IR(const Rvl32u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_C4R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_C4IR(const Rvl32u value[4], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_AC4R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_8u_AC4IR(const Rvl32u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl32u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C1IR(Rvl32u value, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C3R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C3IR(const Rvl32u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C4R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_C4IR(const Rvl32u value[4], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_AC4R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_16u_AC4IR(const Rvl32u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32u value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C1IR(Rvl32u value, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C3R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C3IR(const Rvl32u value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C4R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_C4IR(const Rvl32u value[4], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_AC4R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliLShiftC_32s_AC4IR(const Rvl32u value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+/** RShiftC: src >> value; logical for 8u/16u, arithmetic for 16s/32s; counts >= the element width give 0 or the sign fill. */
+RVL_API RvlResult rvliRShiftC_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl32u value, Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_C1IR(Rvl32u value, Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_C3R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_C3IR(const Rvl32u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_C4R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[4], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_C4IR(const Rvl32u value[4], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_AC4R(const Rvl8u* pSrc, int srcStep, const Rvl32u value[3], Rvl8u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_8u_AC4IR(const Rvl32u value[3], Rvl8u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl32u value, Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C1IR(Rvl32u value, Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C3R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C3IR(const Rvl32u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C4R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[4], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_C4IR(const Rvl32u value[4], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_AC4R(const Rvl16u* pSrc, int srcStep, const Rvl32u value[3], Rvl16u* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16u_AC4IR(const Rvl32u value[3], Rvl16u* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl32u value, Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C1IR(Rvl32u value, Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C3R(const Rvl16s* pSrc, int srcStep, const Rvl32u value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C3IR(const Rvl32u value[3], Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C4R(const Rvl16s* pSrc, int srcStep, const Rvl32u value[4], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_C4IR(const Rvl32u value[4], Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_AC4R(const Rvl16s* pSrc, int srcStep, const Rvl32u value[3], Rvl16s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_16s_AC4IR(const Rvl32u value[3], Rvl16s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C1R(const Rvl32s* pSrc, int srcStep, Rvl32u value, Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C1IR(Rvl32u value, Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C3R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C3IR(const Rvl32u value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C4R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[4], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_C4IR(const Rvl32u value[4], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_AC4R(const Rvl32s* pSrc, int srcStep, const Rvl32u value[3], Rvl32s* pDst, int dstStep, RvlSize roiSize);
+RVL_API RvlResult rvliRShiftC_32s_AC4IR(const Rvl32u value[3], Rvl32s* pSrcDst, int srcDstStep, RvlSize roiSize);
+
+/* ====================================================================== */
 /* Data movement: copy, set, duplicate                                     */
 /* ====================================================================== */
 

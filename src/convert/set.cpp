@@ -6,31 +6,10 @@
 
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
-#include "frame/streaming.hpp"
-#include "frame/walk.hpp"
-#include "kernels/copy.hpp"
+#include "frame/fill.hpp"
 
 namespace rvl {
 namespace {
-
-// Every element of C1/C3/C4 rows, large outputs streamed past the caches.
-template <int C, class T>
-RvlResult fill_rows(const T (&value)[C], T* dst, int dstStep, RvlSize roi) {
-    const std::int64_t bytes = std::int64_t{roi.width} * roi.height * C * std::int64_t{sizeof(T)};
-    if (stream_output(bytes))
-        return fill_image<C>(dst, dstStep, roi.width, roi.height, FillKernel<Store::NonTemporal, T, C>(value));
-    return fill_image<C>(dst, dstStep, roi.width, roi.height, FillKernel<Store::Cached, T, C>(value));
-}
-
-// The first three channels of every four-channel pixel in [x, x + n).
-template <class T>
-void fill_three_of_four(const T (&value)[3], T* row, std::size_t x, std::size_t n) {
-    for (std::size_t i = x; i < x + n; ++i) {
-        row[4 * i + 0] = value[0];
-        row[4 * i + 1] = value[1];
-        row[4 * i + 2] = value[2];
-    }
-}
 
 template <class T>
 RvlResult set_c1(T value, T* pDst, int dstStep, RvlSize roiSize) {
@@ -42,16 +21,7 @@ RvlResult set_c1(T value, T* pDst, int dstStep, RvlSize roiSize) {
 template <class T, RvlChannels L>
 RvlResult set_cn(const T* value, T* pDst, int dstStep, RvlSize roiSize) {
     if (RvlResult st = first_failure({null_check(value, pDst), roi_check(roiSize)})) return st;
-    if constexpr (L == rvlChannelsAC4) {
-        const T v[3] = {value[0], value[1], value[2]};
-        return for_rows(roiSize.height, [&](std::int64_t y) {
-            fill_three_of_four(v, row_at(pDst, dstStep, y), 0, std::size_t(roiSize.width));
-        });
-    } else {
-        T v[L];
-        std::copy(value, value + L, v);
-        return fill_rows(v, pDst, dstStep, roiSize);
-    }
+    return set_image<L>(value, pDst, dstStep, roiSize);
 }
 
 // Masked: only pixels whose mask byte is non-zero are written.

@@ -69,16 +69,29 @@ inline RvlResult binary_row(const Op& op, const A* a, const B* b, D* d, std::int
 template <int C>
 constexpr std::int64_t kMaxPiece = kMaxPieceElements - kMaxPieceElements % C;
 
-template <RvlChannels L, bool APattern, class Op, class A, class B, class D, class Sz, class Step>
+// A row check that finds nothing: see binary_image_with.
+struct NoRowCheck {
+    template <class B>
+    RvlResult operator()(const B*, std::int64_t) const { return rvlResOk; }
+};
+
+// check(bRow, elements) looks at each row (or piece) of the second operand
+// before the row is computed (in-place calls overwrite it) and may return a
+// warning for the row; a row's own warning comes before the operation's.
+template <RvlChannels L, bool APattern, class Op, class A, class B, class D, class Sz, class Step,
+          class Check = NoRowCheck>
 inline RvlResult binary_image_with(const Op& op, const A* a, Step aStep, const B* b, Step bStep, D* d, Step dStep,
-                                   Sz roi) {
+                                   Sz roi, const Check& check = {}) {
     constexpr int C = stored_channels<L>;
     const std::int64_t n = std::int64_t{roi.width} * C;
     auto walk = [&](auto store) {
         constexpr Store St = decltype(store)::value;
         auto at = [&](std::int64_t y, std::int64_t x, std::int64_t m) {
             const A* ar = APattern ? a : row_at(a, aStep, y) + x;
-            return binary_row<L, St, APattern>(op, ar, row_at(b, bStep, y) + x, row_at(d, dStep, y) + x, m);
+            const B* br = row_at(b, bStep, y) + x;
+            const RvlResult own = check(br, m);
+            const RvlResult st = binary_row<L, St, APattern>(op, ar, br, row_at(d, dStep, y) + x, m);
+            return own != rvlResOk ? own : st;
         };
         if constexpr (std::is_same_v<Sz, RvlSize>)
             return for_rows(roi.height, [&](std::int64_t y) { return at(y, 0, n); });
@@ -102,6 +115,14 @@ inline RvlResult constant_image(const Op& op, const A* value, const T* b, Step b
     constexpr int C = stored_channels<L>;
     const Pattern<A, C> pattern(value, L == rvlChannelsAC4 ? 3 : C);
     return binary_image_with<L, true>(op, pattern.row, Step{0}, b, bStep, d, dStep, roi);
+}
+
+// One image: the source is both operands (operations of one operand read
+// their second), with an optional row check.
+template <RvlChannels L, class Op, class S, class D, class Sz, class Step, class Check = NoRowCheck>
+inline RvlResult unary_image(const Op& op, const S* src, Step srcStep, D* d, Step dStep, Sz roi,
+                             const Check& check = {}) {
+    return binary_image_with<L, false>(op, src, srcStep, src, srcStep, d, dStep, roi, check);
 }
 
 // ---- Argument checks shared by the arithmetic families ------------------------
