@@ -32,17 +32,19 @@ RvlResult ln_sfs(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roiSi
     if (RvlResult st = math_checks(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
     if constexpr (std::is_same_v<T, Rvl8u>) {
         // ln 0 = -Inf saturates to 0.
-        const TableOp8u op([](int x) { return x == 0 ? 0.0 : std::log(double(x)); }, scaleFactor);
-        return unary_image<L>(op, pSrc, srcStep, pDst, dstStep, roiSize, LogCheck<L>{});
+        const TableOp8u<true> op([](int x) { return x == 0 ? 0.0 : std::log(double(x)); }, scaleFactor);
+        return unary_image<L>(op, pSrc, srcStep, pDst, dstStep, roiSize);
+    } else if constexpr (std::is_same_v<T, Rvl16u>) {
+        return unary_image<L>(LnOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize);
     } else {
-        return unary_image<L>(LnOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize, LogCheck<L>{});
+        return unary_image<L>(LnOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize, Ln16sRowCheck<L>{});
     }
 }
 
 template <RvlChannels L>
 RvlResult ln_32f(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize) {
     if (RvlResult st = math_checks(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
-    return unary_image<L>(FloatUnaryOp<LnF32>{}, pSrc, srcStep, pDst, dstStep, roiSize, LogCheck<L>{});
+    return unary_image<L>(FloatUnaryOp<LnF32>{}, pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 }  // namespace

@@ -22,12 +22,26 @@ RvlResult logic(const T* pSrc1, int src1Step, const T* pSrc2, int src2Step, T* p
     return binary_image<L>(LogicOp<K, T>{}, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize);
 }
 
+// One channel, and AC4 (whose scratch blocks start on whole pixels), with
+// the constant in a register; three and four channels through the constant
+// pattern row, which stays in phase with the channels wherever a block of
+// the row starts.
+template <Logic K, RvlChannels L, class T>
+RvlResult logic_constant(const T* value, const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roiSize) {
+    if constexpr (L == rvlChannels3 || L == rvlChannels4) {
+        return constant_image<L>(LogicOp<K, T>{}, value, pSrc, srcStep, pDst, dstStep, roiSize);
+    } else {
+        const ConstLogicOp<K, T> op(value, stored_channels<L>, L == rvlChannelsAC4 ? 3 : stored_channels<L>);
+        return unary_image<L>(op, pSrc, srcStep, pDst, dstStep, roiSize);
+    }
+}
+
 template <Logic K, class T, RvlChannels L>
 RvlResult logic_c(const T* pSrc, int srcStep, Param<T, L> value, T* pDst, int dstStep, RvlSize roiSize) {
     if (RvlResult st = first_failure({null_check(pSrc, pDst, entries(value)), step_check(srcStep, dstStep),
                                       roi_check(roiSize)}))
         return st;
-    return constant_image<L>(LogicOp<K, T>{}, entries(value), pSrc, srcStep, pDst, dstStep, roiSize);
+    return logic_constant<K, L>(entries(value), pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 template <RvlChannels L>
@@ -35,7 +49,7 @@ RvlResult not_8u(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlSi
     static constexpr Rvl8u kOnes[4] = {255, 255, 255, 255};
     if (RvlResult st = first_failure({null_check(pSrc, pDst), step_check(srcStep, dstStep), roi_check(roiSize)}))
         return st;
-    return constant_image<L>(LogicOp<Logic::Xor, Rvl8u>{}, kOnes, pSrc, srcStep, pDst, dstStep, roiSize);
+    return logic_constant<Logic::Xor, L>(kOnes, pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 }  // namespace

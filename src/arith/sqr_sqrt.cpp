@@ -31,19 +31,16 @@ template <class T, RvlChannels L>
 RvlResult sqrt_sfs(const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roiSize, int scaleFactor) {
     if (RvlResult st = math_checks(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
     if constexpr (std::is_same_v<T, Rvl8u>)
-        return unary_image<L>(TableOp8u([](int x) { return std::sqrt(double(x)); }, scaleFactor), pSrc, srcStep,
-                              pDst, dstStep, roiSize);
-    else if constexpr (std::is_same_v<T, Rvl16u>)
-        return unary_image<L>(SqrtOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize);
+        return unary_image<L>(TableOp8u<false>([](int x) { return std::sqrt(double(x)); }, scaleFactor), pSrc,
+                              srcStep, pDst, dstStep, roiSize);
     else
-        return unary_image<L>(SqrtOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize,
-                              NegativeRootCheck<L>{});
+        return unary_image<L>(SqrtOp16<T>(scaleFactor), pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 template <RvlChannels L>
 RvlResult sqrt_32f(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize roiSize) {
     if (RvlResult st = math_checks(pSrc, srcStep, pDst, dstStep, roiSize)) return st;
-    return unary_image<L>(FloatUnaryOp<SqrtF32>{}, pSrc, srcStep, pDst, dstStep, roiSize, NegativeRootCheck<L>{});
+    return unary_image<L>(FloatUnaryOp<SqrtF32>{}, pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 // in an AC4 pattern's unused fourth channel), restarted at every chunk
 // (chunks start on whole pixels). AC4 rows go through a stack scratch block
 // of 256 pixels; only the first three channels of each pixel are copied to
-// the destination, and zero divisors met in the fourth channel do not count.
+// the destination, and flags (zero divisors, or an operation's own kinds)
+// raised in the fourth channel do not count.
 //
 // 32-bit calls walk rows (the first warning of any row is returned); 64-bit
 // calls that do not fit the 32-bit form walk rows in pieces of at most
@@ -38,6 +39,20 @@ struct Pattern {
     }
 };
 
+// The status of a row whose blocks raised flags: op.status(flags) when the
+// operation defines one (flags of several kinds), else the zero-divisor
+// warning.
+template <class Op, class = void>
+struct HasStatus : std::false_type {};
+template <class Op>
+struct HasStatus<Op, std::void_t<decltype(std::declval<const Op&>().status(std::uint64_t{}))>> : std::true_type {};
+
+template <class Op>
+inline RvlResult flag_status(const Op& op, std::uint64_t flags) {
+    if constexpr (HasStatus<Op>::value) return op.status(flags);
+    else return rvlResWarnDivByZero;
+}
+
 // Runs op over n elements of one row (n a multiple of the stored channels).
 template <RvlChannels L, Store St, bool APattern, class Op, class A, class B, class D>
 inline RvlResult binary_row(const Op& op, const A* a, const B* b, D* d, std::int64_t n) {
@@ -62,7 +77,7 @@ inline RvlResult binary_row(const Op& op, const A* a, const B* b, D* d, std::int
     } else {
         part(0, n, d);
     }
-    return flags ? rvlResWarnDivByZero : rvlResOk;
+    return flags ? flag_status(op, flags) : rvlResOk;
 }
 
 // Largest piece of a 64-bit row: 0x3FFFFFFF elements, cut to whole pixels.

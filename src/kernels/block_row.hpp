@@ -98,17 +98,19 @@ struct ElementKernel {
 //
 // Like block_row, for two operands: op.block(a, b, dst) handles Op::kBlock
 // elements and returns a mask with bit e set when element e of the block met
-// a zero divisor; the masks of a row are or-ed together. Lead and tail go
-// through the same block on padded copies; the padding of the first operand
-// is 1, so that it never looks like a zero divisor. Rows whose output overlaps
+// a zero divisor (or an element of a kind the operation reports); the masks
+// of a row are or-ed together. Lead and tail go through the same block on
+// padded copies; both operands are padded with 1, which no operation flags
+// (it is neither a zero divisor nor zero or negative). Rows whose output overlaps
 // neither operand run lead and tail as overlapping whole blocks instead, as
 // block_row does.
 template <class A, class B, class D, class Op>
 inline std::uint64_t partial_block2(const Op& op, const A* a, const B* b, D* dst, std::size_t n) {
     A inA[Op::kBlock];
-    B inB[Op::kBlock] = {};
+    B inB[Op::kBlock];
     D out[Op::kBlock];
     for (auto& x : inA) x = A(1);
+    for (auto& x : inB) x = B(1);
     std::memcpy(inA, a, n * sizeof(A));
     std::memcpy(inB, b, n * sizeof(B));
     const std::uint64_t flag = op.template block<Store::Cached>(inA, inB, out);

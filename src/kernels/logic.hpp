@@ -34,6 +34,34 @@ struct LogicOp {
     }
 };
 
+// A constant held in a register: lane i holds channel i mod `channels`, so
+// every block must start on a whole pixel (one channel, or the AC4 scratch
+// blocks).
+template <Logic K, class T>
+struct ConstLogicOp {
+    static constexpr std::size_t kBlock = kLogicBlock<T>;
+    static constexpr std::size_t kAlign = vec::kBytes;
+    vec::I value;
+    // channels values, of which the first `given` are set (the rest, an AC4
+    // alpha, are never stored).
+    ConstLogicOp(const T* v, int channels, int given) {
+        vec::of<T> r;
+        for (std::size_t i = 0; i < vec::lanes<T>; ++i) {
+            const int c = int(i % std::size_t(channels));
+            r[i] = c < given ? v[c] : T(0);
+        }
+        value = vec::as<vec::I>(r);
+    }
+    template <Store St>
+    std::uint64_t block(const T*, const T* b, T* d) const {
+        for (std::size_t o = 0; o < kBlock; o += vec::lanes<T>) {
+            const vec::I y = vec::loadu(b + o);
+            put_vec<St>(d + o, K == Logic::And ? value & y : K == Logic::Or ? value | y : value ^ y);
+        }
+        return 0;
+    }
+};
+
 // ---- Shifts ------------------------------------------------------------------
 
 // Left shifts, and right shifts that are logical for unsigned and

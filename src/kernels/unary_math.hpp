@@ -22,8 +22,8 @@
 //                the largest result within 14 consecutive integers, so
 //                each call computes a window of 16 results (in extended
 //                precision) and a lane looks its clamped index up;
-//   ln 16u/s:    the single-precision ln (2 ulp or better) scaled by 2^-f;
-//                lanes within 1e-6 * |y| of a rounding boundary are
+//   ln 16u/s:    the single-precision ln (1 ulp or better) scaled by 2^-f;
+//                lanes within 3e-7 * |y| (2.5 ulp) of a rounding boundary are
 //                recomputed in double precision, one at a time.
 #pragma once
 
@@ -55,30 +55,59 @@ inline T saturate_round(double y) {
 }
 
 // ---- 32f: a function of one register -----------------------------------------
+//
+// F gives the result of a register, and with kKinds > 0 a mask of the lanes
+// to report, placed at bit `at` (one kind) or at bits `at` and 32 + `at`
+// (two kinds: zero, negative); status() turns a row's mask into its warning.
 
 struct SqrtF32 {
+    static constexpr int kKinds = 1;
     vec::f32 operator()(vec::f32 x) const { return vec::as<vec::f32>(RVL_MM(sqrt_ps)(vec::as<vec::F>(x))); }
+    static std::uint64_t flags(vec::f32 x, unsigned at) { return vec::lane_bits(x < 0.0f) << at; }
+    static RvlResult status(std::uint64_t) { return rvlResWarnSqrtOfNegative; }
 };
 struct ExpF32 {
+    static constexpr int kKinds = 0;
     vec::f32 operator()(vec::f32 x) const { return kernels::exp_f32(x); }
+    static std::uint64_t flags(vec::f32, unsigned) { return 0; }
+    static RvlResult status(std::uint64_t) { return rvlResOk; }
 };
+// A zero (either sign) takes precedence over a negative element.
 struct LnF32 {
+    static constexpr int kKinds = 2;
     vec::f32 operator()(vec::f32 x) const { return kernels::ln_f32(x); }
+    static std::uint64_t flags(vec::f32 x, unsigned at) {
+        return (vec::lane_bits(x == 0.0f) << at) | (vec::lane_bits(x < 0.0f) << (32 + at));
+    }
+    static RvlResult status(std::uint64_t f) {
+        return (f & 0xFFFFFFFFu) ? rvlResWarnLogOfZero : rvlResWarnLogOfNegative;
+    }
 };
 
 template <class F>
 struct FloatUnaryOp {
-    static constexpr std::size_t kBlock = kQuad;
+    static constexpr std::size_t L = vec::lanes<float>;
+    // Two kinds share the 64 flag bits: at most 32 elements per block.
+    static constexpr std::size_t kRegs = F::kKinds == 2 && 4 * L > 32 ? 32 / L : 4;
+    static constexpr std::size_t kBlock = kRegs * L;
     static constexpr std::size_t kAlign = vec::kBytes;
     template <Store St>
     std::uint64_t block(const Rvl32f*, const Rvl32f* b, Rvl32f* d) const {
-        store_f32<St>(d, each(load_f32(b), F{}));
-        return 0;
+        std::uint64_t flags = 0;
+        for (std::size_t k = 0; k < kRegs; ++k) {
+            const vec::f32 x = vec::loadu(b + k * L);
+            put_vec<St>(d + k * L, F{}(x));
+            if constexpr (F::kKinds > 0) flags |= F::flags(x, unsigned(k * L));
+        }
+        return flags;
     }
+    RvlResult status(std::uint64_t flags) const { return F::status(flags); }
 };
 
 // ---- 8u: a table of the 256 results ------------------------------------------
 
+// With Log, zero elements are flagged (a logarithm of zero).
+template <bool Log>
 struct TableOp8u {
     static constexpr std::size_t kBlock = 64;
     static constexpr std::size_t kAlign = 16;
@@ -91,9 +120,14 @@ struct TableOp8u {
     }
     template <Store St>
     std::uint64_t block(const Rvl8u*, const Rvl8u* b, Rvl8u* d) const {
-        for (std::size_t i = 0; i < kBlock; ++i) d[i] = table[b[i]];
-        return 0;
+        std::uint64_t zeros = 0;
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            d[i] = table[b[i]];
+            if constexpr (Log) zeros |= std::uint64_t(b[i] == 0) << i;
+        }
+        return zeros;
     }
+    RvlResult status(std::uint64_t) const { return rvlResWarnLogOfZero; }
 };
 
 // ---- Square roots of 16-bit integers -------------------------------------------
@@ -115,7 +149,11 @@ struct SqrtOp16 {
     template <Store St>
     std::uint64_t block(const T*, const T* b, T* d) const {
         I32Quad x = load_i32(b);
-        if constexpr (std::is_signed_v<T>) x = each(x, [](vec::i32 v) { return v < 0 ? vec::i32{} : v; });
+        std::uint64_t negatives = 0;
+        if constexpr (std::is_signed_v<T>) {
+            for (int k = 0; k < 4; ++k) negatives |= vec::lane_bits(x.v[k] < 0) << (k * vec::lanes<std::int32_t>);
+            x = each(x, [](vec::i32 v) { return v < 0 ? vec::i32{} : v; });
+        }
         I32Quad r;
         for (int k = 0; k < 4; ++k) {
             if (wide) {
@@ -129,8 +167,9 @@ struct SqrtOp16 {
             }
         }
         store_sat<St>(d, r);
-        return 0;
+        return negatives;
     }
+    RvlResult status(std::uint64_t) const { return rvlResWarnSqrtOfNegative; }
 };
 
 // ---- Exponentials of integers: a window of 16 results -------------------------
@@ -188,7 +227,9 @@ struct ExpWindowOp {
 // ---- Logarithms of 16-bit integers ----------------------------------------------
 
 // Elements <= 0: ln 0 = -Inf and the NaN of a negative element both convert
-// to 0x80000000, which saturates to 0 (16u) or -32768 (16s).
+// to 0x80000000, which saturates to 0 (16u) or -32768 (16s). 16u zeros are
+// flagged; 16s rows are surveyed before (their first element <= 0 decides
+// the warning).
 template <class T>
 struct LnOp16 {
     static constexpr std::size_t kBlock = kQuad;
@@ -205,14 +246,16 @@ struct LnOp16 {
     std::uint64_t block(const T*, const T* b, T* d) const {
         const I32Quad x = load_i32(b);
         I32Quad r;
+        std::uint64_t zeros = 0;
         for (int k = 0; k < 4; ++k) {
+            if constexpr (std::is_unsigned_v<T>) zeros |= vec::lane_bits(x.v[k] == 0) << (k * vec::lanes<std::int32_t>);
             const vec::f32 y = kernels::ln_f32(__builtin_convertvector(x.v[k], vec::f32)) * scaleF;
             r.v[k] = vec::trunc_i32(vec::round<_MM_FROUND_TO_NEAREST_INT>(y));
             const vec::f32 frac = y - vec::round<_MM_FROUND_TO_ZERO>(y);
             const vec::f32 off = frac - 0.5f;
             // Lanes past the largest result saturate whatever the error.
             constexpr float kSaturated = std::numeric_limits<T>::max() + 1.0f;
-            const vec::i32 near = ((off < 0.0f ? -off : off) <= y * 1e-6f) & (y < kSaturated);
+            const vec::i32 near = ((off < 0.0f ? -off : off) <= y * 3e-7f) & (y < kSaturated);
             if (std::uint64_t m = vec::lane_bits(near)) {
                 alignas(64) std::int32_t in[vec::lanes<std::int32_t>], out[vec::lanes<std::int32_t>];
                 std::memcpy(in, &x.v[k], sizeof in);
@@ -225,53 +268,30 @@ struct LnOp16 {
             }
         }
         store_sat<St>(d, r);
-        return 0;
+        return zeros;
     }
+    RvlResult status(std::uint64_t) const { return rvlResWarnLogOfZero; }
 };
 
-// ---- Signs of a row --------------------------------------------------------------
+// ---- The warning of a 16s logarithm row ------------------------------------------
 
-struct Signs {
-    bool negative = false, zero = false;
-};
-
-// Whether any processed element of n (stored channels of layout C, alpha
-// skipped when Alpha) is negative (not -0) or zero (+0 or -0).
-template <class T, bool Alpha>
-inline Signs row_signs(const T* row, std::size_t n) {
-    using V = vec::of<T>;
-    constexpr std::size_t L = vec::lanes<T>;
-    V keep;
-    for (std::size_t i = 0; i < L; ++i) keep[i] = Alpha && i % 4 == 3 ? T(0) : T(1);
-    const vec::I used = vec::as<vec::I>(keep != T(0));
-    vec::I neg = vec::zero(), zero = vec::zero();
+// The kind of the first processed element <= 0 of a row of n elements
+// (every fourth skipped when Alpha): rvlResWarnLogOfZero or
+// rvlResWarnLogOfNegative, or rvlResOk when there is none. Whole registers
+// are skipped while they hold none.
+template <bool Alpha>
+inline RvlResult ln16s_row_warning(const Rvl16s* row, std::size_t n) {
+    constexpr std::size_t L = vec::lanes<Rvl16s>;
+    vec::i16 used;
+    for (std::size_t k = 0; k < L; ++k) used[k] = Alpha && k % 4 == 3 ? 0 : -1;
     std::size_t i = 0;
     for (; i + L <= n; i += L) {
-        const V x = load_vec(row + i);
-        if constexpr (std::is_signed_v<T> || std::is_floating_point_v<T>) neg |= vec::as<vec::I>(x < T(0));
-        zero |= vec::as<vec::I>(x == T(0));
+        const vec::i16 hit = (load_vec(row + i) <= 0) & used;
+        if (vec::lane_bits(vec::as<vec::i32>(hit) != 0)) break;
     }
-    neg &= used;
-    zero &= used;
-    Signs s;
-    for (std::size_t k = 0; k < sizeof(vec::I) / 8; ++k) {
-        s.negative |= vec::as<vec::i64>(neg)[k] != 0;
-        s.zero |= vec::as<vec::i64>(zero)[k] != 0;
-    }
-    for (; i < n; ++i) {
-        if (Alpha && i % 4 == 3) continue;
-        s.negative |= row[i] < T(0);
-        s.zero |= row[i] == T(0);
-    }
-    return s;
-}
-
-// The first processed element <= 0 of a row; n when there is none.
-template <class T, bool Alpha>
-inline std::size_t first_not_positive(const T* row, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-        if (!(Alpha && i % 4 == 3) && row[i] <= T(0)) return i;
-    return n;
+    for (; i < n; ++i)
+        if (!(Alpha && i % 4 == 3) && row[i] <= 0) return row[i] == 0 ? rvlResWarnLogOfZero : rvlResWarnLogOfNegative;
+    return rvlResOk;
 }
 
 }  // namespace rvl
