@@ -10,31 +10,10 @@
 #pragma once
 
 #include "arith/arith_common.hpp"
+#include "frame/fill.hpp"
 #include "frame/forward.hpp"
 
 namespace rvl {
-
-template <RvlChannels L, class T>
-bool all_equal(const T* values, T v) {
-    for (int c = 0; c < (L == rvlChannelsAC4 ? 3 : static_cast<int>(L)); ++c)
-        if (values[c] != v) return false;
-    return true;
-}
-
-// The source copied to the destination (three channels of four for AC4);
-// in place this writes nothing.
-template <RvlChannels L, class T, class Sz, class Step>
-RvlResult copy_image(const T* src, Step srcStep, T* dst, Step dstStep, Sz roi) {
-    if (src == dst && srcStep == dstStep) return rvlResOk;
-    return for_rows(roi.height, [&](std::int64_t y) {
-        const T* s = row_at(src, srcStep, y);
-        T* d = row_at(dst, dstStep, y);
-        if constexpr (L == rvlChannelsAC4)
-            copy_three_of_four(s, d, std::size_t(roi.width));
-        else
-            CopyKernel<Store::Cached>{}(s, d, std::size_t(roi.width) * static_cast<int>(L));
-    });
-}
 
 template <Ar K, class T, RvlChannels L, class Sz, class Step>
 RvlResult arith(const T* pSrc1, Step src1Step, const T* pSrc2, Step src2Step, T* pDst, Step dstStep, Sz roiSize,

@@ -8,6 +8,7 @@
 #include "frame/binary.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
+#include "frame/fill.hpp"
 #include "frame/forward.hpp"
 #include "kernels/logic.hpp"
 
@@ -23,12 +24,16 @@ RvlResult logic(const T* pSrc1, int src1Step, const T* pSrc2, int src2Step, T* p
 }
 
 // One channel, and AC4 (whose scratch blocks start on whole pixels), with
-// the constant in a register; three and four channels through the constant
-// pattern row, which stays in phase with the channels wherever a block of
-// the row starts.
+// the constant in a register; three and four equal constants as one channel
+// over width x channels elements; other three- and four-channel constants
+// through the constant pattern row, which stays in phase with the channels
+// wherever a block of the row starts.
 template <Logic K, RvlChannels L, class T>
 RvlResult logic_constant(const T* value, const T* pSrc, int srcStep, T* pDst, int dstStep, RvlSize roiSize) {
     if constexpr (L == rvlChannels3 || L == rvlChannels4) {
+        constexpr int C = stored_channels<L>;
+        if (all_equal<L>(value, value[0]) && roiSize.width <= INT32_MAX / C)
+            return logic_constant<K, rvlChannels1>(value, pSrc, srcStep, pDst, dstStep, {roiSize.width * C, roiSize.height});
         return constant_image<L>(LogicOp<K, T>{}, value, pSrc, srcStep, pDst, dstStep, roiSize);
     } else {
         const ConstLogicOp<K, T> op(value, stored_channels<L>, L == rvlChannelsAC4 ? 3 : stored_channels<L>);

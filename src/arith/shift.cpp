@@ -13,7 +13,7 @@
 //     channel shifted on its own would;
 //   - equal counts: one shift for every element;
 //   - otherwise every channel by its own count.
-#include "arith/arith_family.hpp"
+#include "frame/binary.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "frame/fill.hpp"

@@ -1,6 +1,7 @@
-// Filling the processed channels of a ROI with a value per channel: the
-// work of rvliSet, shared with the members that hand constant results to it
-// (shifts by counts at or above the element width).
+// Results that do not depend on the computation: filling the processed
+// channels of a ROI with a value per channel (the work of rvliSet, for
+// shifts by counts at or above the element width) and copying the source
+// (the work of rvliCopy, for shifts by 0 and neutral constants).
 #pragma once
 
 #include <algorithm>
@@ -45,6 +46,29 @@ RvlResult set_image(const T* value, T* dst, int dstStep, RvlSize roi) {
         std::copy(value, value + L, v);
         return fill_rows(v, dst, dstStep, roi);
     }
+}
+
+// Whether every processed channel's constant equals v.
+template <RvlChannels L, class T>
+bool all_equal(const T* values, T v) {
+    for (int c = 0; c < (L == rvlChannelsAC4 ? 3 : static_cast<int>(L)); ++c)
+        if (values[c] != v) return false;
+    return true;
+}
+
+// The source copied to the destination (three channels of four for AC4);
+// in place this writes nothing.
+template <RvlChannels L, class T, class Sz, class Step>
+RvlResult copy_image(const T* src, Step srcStep, T* dst, Step dstStep, Sz roi) {
+    if (src == dst && srcStep == dstStep) return rvlResOk;
+    return for_rows(roi.height, [&](std::int64_t y) {
+        const T* s = row_at(src, srcStep, y);
+        T* d = row_at(dst, dstStep, y);
+        if constexpr (L == rvlChannelsAC4)
+            copy_three_of_four(s, d, std::size_t(roi.width));
+        else
+            CopyKernel<Store::Cached>{}(s, d, std::size_t(roi.width) * static_cast<int>(L));
+    });
 }
 
 }  // namespace rvl

@@ -121,10 +121,9 @@ struct TableOp8u {
     template <Store St>
     std::uint64_t block(const Rvl8u*, const Rvl8u* b, Rvl8u* d) const {
         std::uint64_t zeros = 0;
-        for (std::size_t i = 0; i < kBlock; ++i) {
-            d[i] = table[b[i]];
-            if constexpr (Log) zeros |= std::uint64_t(b[i] == 0) << i;
-        }
+        if constexpr (Log)
+            for (std::size_t o = 0; o < kBlock; o += vec::kBytes) zeros |= vec::zero_bytes(b + o) << o;
+        for (std::size_t i = 0; i < kBlock; ++i) d[i] = table[b[i]];
         return zeros;
     }
     RvlResult status(std::uint64_t) const { return rvlResWarnLogOfZero; }
