@@ -76,12 +76,11 @@ inline vec::f32 exp_f32(vec::f32 x) {
     return (p * power_of_two(half)) * power_of_two(n - half);
 }
 
-inline vec::f32 ln_f32(vec::f32 x) {
-    using namespace exp_ln_detail;
-    constexpr float kTwo23 = 8388608.0f;
-    // Subnormals (and zero) are scaled into the normal range first.
-    const vec::i32 tiny = x < 1.17549435e-38f;
-    const vec::f32 xs = tiny ? x * kTwo23 : x;
+namespace exp_ln_detail {
+
+// ln of positive normal lanes; `tiny` marks lanes that were scaled by 2^23
+// from subnormals (and zeros, whose result is replaced).
+inline vec::f32 ln_normal(vec::f32 xs, vec::i32 tiny) {
     // Adding 2^23 - bits(sqrt(1/2)) to the bits carries into the exponent
     // exactly when the mantissa is at least sqrt(2); the low bits plus
     // bits(sqrt(1/2)) are then m, in [sqrt(1/2), sqrt(2)).
@@ -99,8 +98,23 @@ inline vec::f32 ln_f32(vec::f32 x) {
     const vec::f32 h = 0.5f * f * f;
     const vec::f32 ef = __builtin_convertvector(e, vec::f32);
     const vec::f32 lnm = f - (h - (s * (h + t) + ef * kLn2Tail));
-    vec::f32 y = ef * kLn2Head + lnm;
-    // Special inputs.
+    return ef * kLn2Head + lnm;
+}
+
+}  // namespace exp_ln_detail
+
+inline vec::f32 ln_f32(vec::f32 x) {
+    using namespace exp_ln_detail;
+    // Registers of positive normal finite lanes only (the usual case) skip
+    // the scaling of subnormals and the special results; the lanes' values
+    // are the same either way.
+    // (bits - bits(smallest normal), unsigned, is below 0x7F000000 exactly for
+    // the positive normal finite floats.)
+    const vec::i32 special = (vec::as<vec::u32>(x) - 0x00800000u) >= 0x7F000000u;
+    if (vec::lane_bits(special) == 0) return ln_normal(x, vec::i32{});
+    // Subnormals (and zero) are scaled into the normal range first.
+    const vec::i32 tiny = x < 1.17549435e-38f;
+    vec::f32 y = ln_normal(tiny ? x * 8388608.0f : x, tiny);
     y = x == vec::splat<vec::f32>(__builtin_inff()) ? x : y;
     y = x == 0.0f ? vec::splat<vec::f32>(-__builtin_inff()) : y;
     y = x < 0.0f ? bits_f32(0xFFC00000u) : y;
