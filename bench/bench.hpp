@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -52,6 +53,18 @@ struct Frame {
     int step() const { return kWidth * channels * int(sizeof(T)); }
     std::int64_t bytes() const { return std::int64_t(data.size() * sizeof(T)); }
 };
+
+// memcpy of a C-channel frame of T: the bound of a memory-bound member that
+// reads one frame and writes another.
+template <class T, int C>
+void copy_base(benchmark::State& state) {
+    Frame<T> src(C), dst(C, 2);
+    for (auto _ : state) {
+        std::memcpy(dst.ptr(), src.ptr(), std::size_t(src.bytes()));
+        benchmark::ClobberMemory();
+    }
+    set_traffic(state, 2 * src.bytes());
+}
 
 }  // namespace rvlbench
 

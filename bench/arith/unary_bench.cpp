@@ -1,8 +1,6 @@
 // Sqr, Sqrt, Exp, Ln, the bitwise logic and the constant shifts beside
 // cv::multiply, cv::sqrt, cv::exp, cv::log and cv::bitwise_*, and beside
 // memcpy of the same bytes (base).
-#include <cmath>
-#include <cstring>
 
 #include "bench.hpp"
 #include "rvl.h"
@@ -23,16 +21,6 @@ void one_source(benchmark::State& state, Prep prep, Call call) {
     for (auto& v : s.data) v = prep(v);
     for (auto _ : state) {
         call(s.ptr(), s.step(), d.ptr(), d.step());
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, 2 * s.bytes());
-}
-
-template <class T, int C>
-void copy_base(benchmark::State& state) {
-    Frame<T> s(C, 1), d(C, 2);
-    for (auto _ : state) {
-        std::memcpy(d.ptr(), s.ptr(), std::size_t(s.bytes()));
         benchmark::ClobberMemory();
     }
     set_traffic(state, 2 * s.bytes());

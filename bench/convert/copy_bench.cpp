@@ -24,16 +24,6 @@ void copy_rvl(benchmark::State& state) {
     set_traffic(state, 2 * src.bytes());
 }
 
-template <class T, int C>
-void copy_base(benchmark::State& state) {
-    Frame<T> src(C), dst(C, 2);
-    for (auto _ : state) {
-        std::memcpy(dst.ptr(), src.ptr(), src.bytes());
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, 2 * src.bytes());
-}
-
 void Copy_8u_C1R_rvl(benchmark::State& s) { copy_rvl<Rvl8u, 1, rvliCopy_8u_C1R>(s); }
 void Copy_8u_C3R_rvl(benchmark::State& s) { copy_rvl<Rvl8u, 3, rvliCopy_8u_C3R>(s); }
 void Copy_32f_C1R_rvl(benchmark::State& s) { copy_rvl<Rvl32f, 1, rvliCopy_32f_C1R>(s); }
