@@ -2849,6 +2849,48 @@ RVL_API RvlResult rvliFilterSobel_16u32f_C1R(const Rvl16u* pSrc, int srcStep, Rv
 RVL_API RvlResult rvliFilterSobel_16s32f_C1R(const Rvl16s* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl16s borderValue, Rvl8u* pBuffer);
 RVL_API RvlResult rvliFilterSobel_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int mask, int normType, RvlBorderMode border, Rvl32f borderValue, Rvl8u* pBuffer);
 
+/* ---- Two-image convolution ----------------------------------------------
+ * out = src1 (*) src2, true convolution of two images of one type; either
+ * image may be the larger. algType: bits 0-7 the method (0 automatic, 1
+ * direct, 2 FFT), bits 16-23 the shape (0 full: (W1+W2-1) x (H1+H2-1);
+ * 1 valid: (W1-W2+1) x (H1-H2+1)). Integer results are divided by
+ * `divisor` and saturated. pBuffer: rvliConvGetBufferSize bytes, for the
+ * same sizes, type (1, 7, 13), channel count and algType. */
+
+RVL_API RvlResult rvliConvGetBufferSize(RvlSize src1Size, RvlSize src2Size, int dataType, int numChannels, Rvl32u algType, int* pBufferSize);
+RVL_API RvlResult rvliConv_32f_C1R(const Rvl32f* pSrc1, int src1Step, RvlSize src1Size, const Rvl32f* pSrc2, int src2Step, RvlSize src2Size, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_32f_C3R(const Rvl32f* pSrc1, int src1Step, RvlSize src1Size, const Rvl32f* pSrc2, int src2Step, RvlSize src2Size, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_32f_C4R(const Rvl32f* pSrc1, int src1Step, RvlSize src1Size, const Rvl32f* pSrc2, int src2Step, RvlSize src2Size, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_16s_C1R(const Rvl16s* pSrc1, int src1Step, RvlSize src1Size, const Rvl16s* pSrc2, int src2Step, RvlSize src2Size, Rvl16s* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_16s_C3R(const Rvl16s* pSrc1, int src1Step, RvlSize src1Size, const Rvl16s* pSrc2, int src2Step, RvlSize src2Size, Rvl16s* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_16s_C4R(const Rvl16s* pSrc1, int src1Step, RvlSize src1Size, const Rvl16s* pSrc2, int src2Step, RvlSize src2Size, Rvl16s* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_8u_C1R(const Rvl8u* pSrc1, int src1Step, RvlSize src1Size, const Rvl8u* pSrc2, int src2Step, RvlSize src2Size, Rvl8u* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_8u_C3R(const Rvl8u* pSrc1, int src1Step, RvlSize src1Size, const Rvl8u* pSrc2, int src2Step, RvlSize src2Size, Rvl8u* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliConv_8u_C4R(const Rvl8u* pSrc1, int src1Step, RvlSize src1Size, const Rvl8u* pSrc2, int src2Step, RvlSize src2Size, Rvl8u* pDst, int dstStep, int divisor, Rvl32u algType, Rvl8u* pBuffer);
+
+/* ---- Template matching ------------------------------------------------------
+ * The correlation surface R(x, y) = sum t(i, j) * s(x + i, y + j) of a
+ * template against every placement on the source (samples outside the
+ * source count as 0), through tiled 2-D FFTs. algType: bits 0-7 the method
+ * (0, 1, 2: all run the FFT method), bits 8-15 the normalisation (0 none,
+ * 1 scaled (0x100), 2 coefficient (0x200, CrossCorrNorm only)), bits 16-23
+ * the shape (0 full, 1 valid (0x10000), 2 same (0x20000)).
+ * CrossCorrNorm: R, R / sqrt(sum s^2 * sum t^2), or the correlation
+ * coefficient. SqrDistanceNorm: sum (s - t)^2, optionally divided by
+ * sqrt(sum s^2 * sum t^2). 8u outputs: rounded to nearest even, times
+ * 2^-scaleFactor, saturated. */
+
+RVL_API RvlResult rvliCrossCorrNormGetBufferSize(RvlSize srcRoiSize, RvlSize tplRoiSize, Rvl32u algType, int* pBufferSize);
+RVL_API RvlResult rvliCrossCorrNorm_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl32f* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliCrossCorrNorm_16u32f_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl16u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliCrossCorrNorm_8u32f_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl8u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliCrossCorrNorm_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl8u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl8u* pDst, int dstStep, int scaleFactor, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSqrDistanceNormGetBufferSize(RvlSize srcRoiSize, RvlSize tplRoiSize, Rvl32u algType, int* pBufferSize);
+RVL_API RvlResult rvliSqrDistanceNorm_32f_C1R(const Rvl32f* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl32f* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSqrDistanceNorm_16u32f_C1R(const Rvl16u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl16u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSqrDistanceNorm_8u32f_C1R(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl8u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl32f* pDst, int dstStep, Rvl32u algType, Rvl8u* pBuffer);
+RVL_API RvlResult rvliSqrDistanceNorm_8u_C1RSfs(const Rvl8u* pSrc, int srcStep, RvlSize srcRoiSize, const Rvl8u* pTpl, int tplStep, RvlSize tplRoiSize, Rvl8u* pDst, int dstStep, int scaleFactor, Rvl32u algType, Rvl8u* pBuffer);
+
 /* ==== Geometric transforms ============================================== */
 
 /* ---- Resize: specification, queries, nearest and linear -----------------
