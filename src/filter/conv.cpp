@@ -305,11 +305,22 @@ RvlResult valid_filter(const Plan& p, T* dst, I64 dstStep, Rvl8u* buffer, float 
     const RvlSize ks{static_cast<int>(kw), static_cast<int>(kh)}, roi{static_cast<int>(p.outW), static_cast<int>(p.outH)};
     if (RvlResult st = rvliFilterBorderInit_32f(kernel, ks, type_code<T>(), 1, rvlRoundNearestEven, spec)) return st;
     const T* src = row_at(static_cast<const T*>(p.big.p), p.big.step, (kh - 1) / 2) + (kw - 1) / 2;
-    const int srcStep = static_cast<int>(p.big.step), step = static_cast<int>(dstStep);
-    if constexpr (std::is_same_v<T, Rvl32f>)
-        return rvliFilterBorder_32f_C1R(src, srcStep, dst, step, roi, rvlBorderInMemory, nullptr, spec, work);
-    else
-        return rvliFilterBorder_16s_C1R(src, srcStep, dst, step, roi, rvlBorderInMemory, nullptr, spec, work);
+    const int srcStep = static_cast<int>(p.big.step);
+    auto filter = [&](const T* s, T* d, int step, RvlSize size) {
+        if constexpr (std::is_same_v<T, Rvl32f>)
+            return rvliFilterBorder_32f_C1R(s, srcStep, d, step, size, rvlBorderInMemory, nullptr, spec, work);
+        else
+            return rvliFilterBorder_16s_C1R(s, srcStep, d, step, size, rvlBorderInMemory, nullptr, spec, work);
+    };
+    const I64 rowBytes = p.outW * I64{sizeof(T)};
+    if (dstStep >= rowBytes) return filter(src, dst, static_cast<int>(dstStep), roi);
+    // Destination rows that overlap (a step below the row's bytes, which
+    // the convolution accepts and the filter does not): one row at a time,
+    // in order.
+    for (I64 y = 0; y < p.outH; ++y)
+        if (RvlResult st = filter(row_at(src, p.big.step, y), row_at(dst, dstStep, y), static_cast<int>(rowBytes), {roi.width, 1}))
+            return st;
+    return rvlResOk;
 }
 
 // ---- FFT products --------------------------------------------------------------------
