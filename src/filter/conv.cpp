@@ -222,7 +222,7 @@ void valid_row(const Plan& p, I64 y, Acc* sums) {
 // Result finishing of the integer types.
 struct Scale {
     float reciprocal;  // 1.0f / divisor
-    int shift;         // >= 0: 8u sums divided by 2^shift, rounded half up
+    int shift;         // >= 0: 8u sums divided by 2^shift by a shift
 };
 
 template <class T>
@@ -244,8 +244,15 @@ void finish_row(const Acc* sums, I64 n, T* dst, const Scale& s, bool fullShape) 
         if (fullShape) {
             for (I64 i = 0; i < n; ++i) dst[i] = full_8u(static_cast<float>(sums[i]) * s.reciprocal);
         } else if (s.shift >= 0) {
-            const std::uint64_t half = s.shift ? std::uint64_t{1} << (s.shift - 1) : 0;
-            for (I64 i = 0; i < n; ++i) dst[i] = static_cast<Rvl8u>(std::min<std::uint64_t>(255, (sums[i] + half) >> s.shift));
+            // Halves to even, as the reciprocal path rounds them, so the
+            // result does not depend on which of the two a call takes.
+            const int sh = s.shift;
+            const std::uint64_t below = sh ? (std::uint64_t{1} << (sh - 1)) - 1 : 0;
+            for (I64 i = 0; i < n; ++i) {
+                const std::uint64_t v = sums[i];
+                const std::uint64_t q = (v + below + ((v >> sh) & 1)) >> sh;
+                dst[i] = static_cast<Rvl8u>(std::min<std::uint64_t>(255, q));
+            }
         } else {
             for (I64 i = 0; i < n; ++i) dst[i] = saturate_nearest<Rvl8u>(static_cast<float>(sums[i]) * s.reciprocal);
         }

@@ -23,6 +23,7 @@
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
 #include "frame/walk.hpp"
+#include "kernels/rounding.hpp"
 
 namespace rvl::filter {
 namespace {
@@ -132,12 +133,14 @@ struct WindowSums {
 
     void add_row(I64 r, double sign) {
         if (r < 0 || r >= hs) return;
-        const S* row = row_at(src, step, r);
-        for (I64 c = c0; c < c1; ++c) {
+        const S* row = row_at(src, step, r) + c0;
+        const I64 n = c1 - c0;
+        for (I64 c = 0; c < n; ++c) {
             const double v = static_cast<double>(row[c]);
-            sq[c - c0] += sign * (v * v);
-            if (withSum) sum[c - c0] += sign * v;
+            sq[c] += sign * (v * v);
         }
+        if (withSum)
+            for (I64 c = 0; c < n; ++c) sum[c] += sign * static_cast<double>(row[c]);
     }
     // A tile's columns (windows from source column x0 on, nx of them) and
     // its first window row.
@@ -167,8 +170,11 @@ struct TemplateTerms {
     double term = 0;      // the normalisation's template term
 };
 
+// One output from the raw correlation r and the window sums; `inverseN` is
+// 1 / (template area), so the window term of the coefficient costs no
+// division.
 template <bool Distance>
-inline float finish_value(float r, double s1, double s2, const TemplateTerms& t, unsigned norm, double n) {
+inline float finish_value(float r, double s1, double s2, const TemplateTerms& t, unsigned norm, double inverseN) {
     if constexpr (Distance) {
         const double value = s2 - 2.0 * static_cast<double>(r) + t.sumSq;
         if (norm == kNone) return static_cast<float>(value);
@@ -176,7 +182,7 @@ inline float finish_value(float r, double s1, double s2, const TemplateTerms& t,
         return static_cast<float>(denom == 0.0 ? value * 8388608.0 : value / denom);
     } else {
         if (norm == kNone) return r;
-        double w = norm == kScaled ? s2 : s2 - s1 * s1 / n;
+        double w = norm == kScaled ? s2 : s2 - s1 * s1 * inverseN;
         if (w < (norm == kScaled ? kScaledFloor : kCoefficientFloor) * t.term) w = 0.0;
         const double denom = std::sqrt(w * t.term);
         return denom == 0.0 ? 0.0f : static_cast<float>(static_cast<double>(r) / denom);
@@ -233,7 +239,7 @@ struct Matcher {
         const bool sums = Distance || norm != kNone;
         WindowSums<S> w{src, srcStep, p.ws, p.hs, p.wt, p.ht, norm == kCoefficient,
                         reinterpret_cast<double*>(a.work), reinterpret_cast<double*>(a.work) + a.width};
-        const double n = static_cast<double>(p.wt * p.ht);
+        const double inverseN = 1.0 / static_cast<double>(p.wt * p.ht);
         auto load = [&](float* plane, I64 sx, I64 sy) { load_plane(plane, a.width, a.height, src, srcStep, 1, 0, p.ws, p.hs, sx, sy); };
         auto finish = [&](I64 x0, I64 y0, I64 nx, I64 ny, I64 sx, I64 sy) {
             if (sums) w.start(x0 - p.ax.off, nx, y0 - p.ay.off);
@@ -253,7 +259,7 @@ struct Matcher {
                             s2 += w.sq_at(in) - w.sq_at(out);
                             if (w.withSum) s1 += w.sum_at(in) - w.sum_at(out);
                         }
-                        v[i] = finish_value<Distance>(v[i], s1, s2, t, norm, n);
+                        v[i] = finish_value<Distance>(v[i], s1, s2, t, norm, inverseN);
                     }
                 }
                 store(row_at(dst, dstStep, y) + x, v, count);
@@ -279,6 +285,7 @@ RvlResult match(const S* pSrc, int srcStep, RvlSize srcRoiSize, const S* pTpl, i
     Rvl8u* work = base + z.spec + z.init;
     const I64 normPlane = alg.norm != kNone ? round_up(p.ax.tile * p.ay.tile * 4, 64) : 0;
     auto* planes = reinterpret_cast<float*>(work + z.work + normPlane);
+    RoundingScope nearest(Rc::Nearest);  // whatever rounding the caller has set
     Matcher<S, D, Distance> m{p, pSrc, srcStep, pDst, dstStep, scaleFactor, {}, {}};
     if (RvlResult st = fft_start(fft_order(p.ax.fft), fft_order(p.ay.fft), z, base, work, planes, &m.a)) return st;
     if (RvlResult st = m.prepare(pTpl, tplStep)) return st;
