@@ -23,6 +23,7 @@
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
 #include "frame/walk.hpp"
+#include "kernels/match.hpp"
 #include "kernels/rounding.hpp"
 
 namespace rvl::filter {
@@ -164,31 +165,6 @@ struct WindowSums {
 
 // ---- Finishing ---------------------------------------------------------------------
 
-struct TemplateTerms {
-    double norm = 0;      // L2 norm of the template
-    double sumSq = 0;     // its sum of squares
-    double term = 0;      // the normalisation's template term
-};
-
-// One output from the raw correlation r and the window sums; `inverseN` is
-// 1 / (template area), so the window term of the coefficient costs no
-// division.
-template <bool Distance>
-inline float finish_value(float r, double s1, double s2, const TemplateTerms& t, unsigned norm, double inverseN) {
-    if constexpr (Distance) {
-        const double value = s2 - 2.0 * static_cast<double>(r) + t.sumSq;
-        if (norm == kNone) return static_cast<float>(value);
-        const double denom = std::sqrt(s2 < 1.1920929e-7 ? 0.0 : s2) * std::max(t.norm, kScaledFloor);
-        return static_cast<float>(denom == 0.0 ? value * 8388608.0 : value / denom);
-    } else {
-        if (norm == kNone) return r;
-        double w = norm == kScaled ? s2 : s2 - s1 * s1 * inverseN;
-        if (w < (norm == kScaled ? kScaledFloor : kCoefficientFloor) * t.term) w = 0.0;
-        const double denom = std::sqrt(w * t.term);
-        return denom == 0.0 ? 0.0f : static_cast<float>(static_cast<double>(r) / denom);
-    }
-}
-
 template <class S, class D, bool Distance>
 struct Matcher {
     const MatchPlan& p;
@@ -198,7 +174,7 @@ struct Matcher {
     I64 dstStep;
     int scaleFactor;
     FftArea a;
-    TemplateTerms t;
+    kernels::MatchTerms t;
 
     // The template's plane, its terms and its spectrum.
     RvlResult prepare(const S* tpl, I64 tplStep) {
@@ -206,18 +182,24 @@ struct Matcher {
         const unsigned norm = p.alg.norm;
         if (Distance || norm != kNone) {
             const RvlSize size{static_cast<int>(p.wt), static_cast<int>(p.ht)};
-            if (RvlResult st = rvliNorm_L2_32f_C1R(a.spectrum, a.step(), size, &t.norm, rvlHintAccurate)) return st;
-            t.sumSq = t.norm * t.norm;
-            if (norm == kScaled) {
-                const double n = std::max(t.norm, kScaledFloor);
-                t.term = n * n;
-            } else if (norm == kCoefficient) {
+            double l2 = 0;
+            if (RvlResult st = rvliNorm_L2_32f_C1R(a.spectrum, a.step(), size, &l2, rvlHintAccurate)) return st;
+            t.sumSq = l2 * l2;
+            t.norm = std::max(l2, kScaledFloor);
+            t.scaled = norm == kScaled;
+            t.coefficient = !Distance && norm == kCoefficient;
+            // The template's term of the cross-correlation forms.
+            t.tplTerm = t.norm * t.norm;
+            t.floorTerm = kScaledFloor * t.tplTerm;
+            if (t.coefficient) {
                 double mean = 0;
                 if (RvlResult st = rvliMean_32f_C1R(a.spectrum, a.step(), size, &mean, rvlHintAccurate)) return st;
                 for (I64 r = 0; r < p.ht; ++r)
                     for (float* v = a.spectrum + r * a.width; v < a.spectrum + r * a.width + p.wt; ++v)
                         *v = static_cast<float>(static_cast<double>(*v) - mean);
-                t.term = std::max(t.sumSq - static_cast<double>(p.wt * p.ht) * mean * mean, kCoefficientFloor);
+                t.tplTerm = std::max(t.sumSq - static_cast<double>(p.wt * p.ht) * mean * mean, kCoefficientFloor);
+                t.floorTerm = kCoefficientFloor * t.tplTerm;
+                t.inverseN = 1.0 / static_cast<double>(p.wt * p.ht);
             }
         }
         return transform_small(a);
@@ -234,32 +216,55 @@ struct Matcher {
         }
     }
 
+    template <bool WithSum, bool Inside>
+    void finish_row(const WindowSums<S>& w, I64 first, float* v, I64 count) const {
+        auto sq = [&](I64 c) { return Inside ? w.sq[c - w.c0] : w.sq_at(c); };
+        auto sum = [&](I64 c) { return Inside ? w.sum[c - w.c0] : w.sum_at(c); };
+        constexpr I64 kChunk = 256;
+        double s1[kChunk], s2[kChunk];
+        double a1 = 0, a2 = 0;
+        for (I64 c = first; c < first + p.wt; ++c) {
+            a2 += sq(c);
+            if (WithSum) a1 += sum(c);
+        }
+        for (I64 i0 = 0; i0 < count; i0 += kChunk) {
+            const I64 n = std::min(kChunk, count - i0);
+            for (I64 i = i0; i < i0 + n; ++i) {
+                if (i > 0) {
+                    const I64 in = first + i + p.wt - 1, out = first + i - 1;
+                    a2 += sq(in) - sq(out);
+                    if (WithSum) a1 += sum(in) - sum(out);
+                }
+                s1[i - i0] = a1;
+                s2[i - i0] = a2;
+            }
+            kernels::finish_match_row<Distance>(v + i0, s1, s2, n, t);
+        }
+    }
+
     RvlResult run() {
         const unsigned norm = p.alg.norm;
         const bool sums = Distance || norm != kNone;
         WindowSums<S> w{src, srcStep, p.ws, p.hs, p.wt, p.ht, norm == kCoefficient,
                         reinterpret_cast<double*>(a.work), reinterpret_cast<double*>(a.work) + a.width};
-        const double inverseN = 1.0 / static_cast<double>(p.wt * p.ht);
         auto load = [&](float* plane, I64 sx, I64 sy) { load_plane(plane, a.width, a.height, src, srcStep, 1, 0, p.ws, p.hs, sx, sy); };
         auto finish = [&](I64 x0, I64 y0, I64 nx, I64 ny, I64 sx, I64 sy) {
             if (sums) w.start(x0 - p.ax.off, nx, y0 - p.ay.off);
             for_tile_rows(a, p.ax, p.ay, x0, y0, nx, ny, sx, sy, [&](I64 y, I64 x, float* v, I64 count) {
                 if (sums) {
                     w.move_to(y - p.ay.off);
-                    // Running sums across the window's columns.
+                    // Running sums across the window's columns, a chunk of
+                    // outputs at a time, then the chunk's outputs. Rows
+                    // whose windows all lie in the kept columns read them
+                    // without the edge checks.
                     const I64 first = x - p.ax.off;
-                    double s1 = 0, s2 = 0;
-                    for (I64 c = first; c < first + p.wt; ++c) {
-                        s2 += w.sq_at(c);
-                        if (w.withSum) s1 += w.sum_at(c);
-                    }
-                    for (I64 i = 0; i < count; ++i) {
-                        if (i > 0) {
-                            const I64 in = first + i + p.wt - 1, out = first + i - 1;
-                            s2 += w.sq_at(in) - w.sq_at(out);
-                            if (w.withSum) s1 += w.sum_at(in) - w.sum_at(out);
-                        }
-                        v[i] = finish_value<Distance>(v[i], s1, s2, t, norm, inverseN);
+                    const bool inside = first >= w.c0 && first + count - 1 + p.wt <= w.c1;
+                    if (w.withSum) {
+                        if (inside) finish_row<true, true>(w, first, v, count);
+                        else finish_row<true, false>(w, first, v, count);
+                    } else {
+                        if (inside) finish_row<false, true>(w, first, v, count);
+                        else finish_row<false, false>(w, first, v, count);
                     }
                 }
                 store(row_at(dst, dstStep, y) + x, v, count);
