@@ -22,6 +22,7 @@
 #include <type_traits>
 
 #include "filter/fft_tiles.hpp"
+#include "filter/filter_spec.hpp"
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
@@ -175,11 +176,6 @@ inline RvlResult buffer_bytes(const Plan& p, int dataType, int channels, I64* ou
 
 // ---- Direct sums -------------------------------------------------------------------
 
-template <class T>
-constexpr int type_code() {
-    return std::is_same_v<T, Rvl8u> ? rvlType8u : std::is_same_v<T, Rvl16s> ? rvlType16s : rvlType32f;
-}
-
 // Kernel tap (column c of row r) of every channel as the sum type.
 template <class Acc, class T, int C>
 inline void tap(const Image& k, I64 c, I64 r, Acc (&out)[C]) {
@@ -296,7 +292,7 @@ template <class T>
 RvlResult valid_filter(const Plan& p, T* dst, I64 dstStep, Rvl8u* buffer, float reciprocal) {
     const I64 kw = p.kernel.w, kh = p.kernel.h;
     I64 specBytes = 0, bufBytes = 0;
-    if (RvlResult st = filter_sizes(kw, kh, p.outW, p.outH, type_code<T>(), &specBytes, &bufBytes)) return st;
+    if (RvlResult st = filter_sizes(kw, kh, p.outW, p.outH, data_type_of<T>(), &specBytes, &bufBytes)) return st;
     Rvl8u* base = align64<Rvl8u>(buffer);
     auto* spec = reinterpret_cast<RvlFilterSpec*>(base);
     Rvl8u* work = base + specBytes;
@@ -310,7 +306,7 @@ RvlResult valid_filter(const Plan& p, T* dst, I64 dstStep, Rvl8u* buffer, float 
         }
     }
     const RvlSize ks{static_cast<int>(kw), static_cast<int>(kh)}, roi{static_cast<int>(p.outW), static_cast<int>(p.outH)};
-    if (RvlResult st = rvliFilterBorderInit_32f(kernel, ks, type_code<T>(), 1, rvlRoundNearestEven, spec)) return st;
+    if (RvlResult st = rvliFilterBorderInit_32f(kernel, ks, data_type_of<T>(), 1, rvlRoundNearestEven, spec)) return st;
     const T* src = row_at(static_cast<const T*>(p.big.p), p.big.step, (kh - 1) / 2) + (kw - 1) / 2;
     const int srcStep = static_cast<int>(p.big.step);
     auto filter = [&](const T* s, T* d, int step, RvlSize size) {
@@ -438,7 +434,7 @@ RvlResult conv_checked(const T* pSrc1, int src1Step, RvlSize src1Size, const T* 
         return st;
     Plan p;
     if (RvlResult st = plan_call(decode_alg(algType), {pSrc1, src1Step, src1Size.width, src1Size.height},
-                                 {pSrc2, src2Step, src2Size.width, src2Size.height}, type_code<T>(), &p))
+                                 {pSrc2, src2Step, src2Size.width, src2Size.height}, data_type_of<T>(), &p))
         return st;
     return run<T, C>(p, pDst, dstStep, divisor, pBuffer);
 }

@@ -23,15 +23,6 @@
 namespace rvl::filter {
 namespace {
 
-template <class T>
-constexpr int data_type_of() {
-    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
-    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
-    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
-    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
-    else return rvlType64f;
-}
-
 template <class T, int C>
 struct Job {
     BorderedSource<T>* source;

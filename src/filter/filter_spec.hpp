@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 #include "rvl.h"
 
@@ -79,6 +80,16 @@ inline const V* pair_registers(const FilterSpecData* h) {
 template <class V>
 inline const V* coefficient_registers(const FilterSpecData* h) {
     return reinterpret_cast<const V*>(reinterpret_cast<const char*>(h) + quads_offset(h->kw, h->kh));
+}
+
+// The data-type code of an element type.
+template <class T>
+constexpr int data_type_of() {
+    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
+    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
+    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
+    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
+    else return rvlType64f;
 }
 
 // Element size of a data-type code; 0 for codes the filter does not take.
