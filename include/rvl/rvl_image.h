@@ -3001,6 +3001,135 @@ RVL_API RvlResult rvliResizeLinear_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep,
 RVL_API RvlResult rvliResizeLinear_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 RVL_API RvlResult rvliResizeLinear_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl64f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 
+/* ---- Resize: cubic (B, C), Lanczos (2 or 3 lobes), super-sampling ------
+ * The same specification, queries and tiling as nearest and linear. The
+ * cubic and Lanczos Inits use pInitBuf (size from GetSize) as scratch. */
+RVL_API RvlResult rvliResizeCubicInit_8u(RvlSize srcSize, RvlSize dstSize, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeCubicInit_16u(RvlSize srcSize, RvlSize dstSize, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeCubicInit_16s(RvlSize srcSize, RvlSize dstSize, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeCubicInit_32f(RvlSize srcSize, RvlSize dstSize, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeCubicInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeLanczosInit_8u(RvlSize srcSize, RvlSize dstSize, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeLanczosInit_16u(RvlSize srcSize, RvlSize dstSize, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeLanczosInit_16s(RvlSize srcSize, RvlSize dstSize, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeLanczosInit_32f(RvlSize srcSize, RvlSize dstSize, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeLanczosInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeSuperInit_8u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeSuperInit_16u(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeSuperInit_16s(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeSuperInit_32f(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec);
+RVL_API RvlResult rvliResizeSuperInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, RvlResizeSpec* pSpec);
+
+RVL_API RvlResult rvliResizeCubic_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeCubic_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+
+RVL_API RvlResult rvliResizeLanczos_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeLanczos_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+
+RVL_API RvlResult rvliResizeSuper_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeSuper_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+
+/* ---- Antialiasing resize -----------------------------------------------
+ * Linear, cubic and Lanczos kernels widened by the reduction factor; only
+ * rvliResizeAntialiasing_* accepts these specifications, and it accepts no
+ * other. Sizes from rvliResizeGetSize_* with antialiasing = 1. */
+RVL_API RvlResult rvliResizeAntialiasingLinearInit(RvlSize srcSize, RvlSize dstSize, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasingLinearInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasingCubicInit(RvlSize srcSize, RvlSize dstSize, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasingCubicInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, Rvl32f valueB, Rvl32f valueC, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasingLanczosInit(RvlSize srcSize, RvlSize dstSize, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasingLanczosInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, Rvl32u numLobes, RvlResizeSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl8u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16u* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl16s* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliResizeAntialiasing_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
+
 /* ==== Frequency transforms ============================================== */
 
 /* ---- 2-D FFT of 2^orderX x 2^orderY images, and packed spectra -----------

@@ -87,13 +87,11 @@ public:
         : t_(t), src_(src), srcStep_(srcStep), dst_(dst), dstStep_(dstStep) {
         const Axis& vx = t.spec->vx;
         const Axis& vy = t.spec->vy;
-        if (!allInMemory) {
-            const I64 below = vy.dstLen - t.height - t.y, beside = vx.dstLen - t.width - t.x;
-            top_ = !b.inTop && t.y < vy.lead ? std::min(t.height, vy.lead - t.y) : 0;
-            left_ = !b.inLeft && t.x < vx.lead ? std::min(t.width, vx.lead - t.x) : 0;
-            bottom_ = !b.inBottom && below < vy.trail ? std::min(t.height, vy.trail - below) : 0;
-            right_ = !b.inRight && beside < vx.trail ? std::min(t.width, vx.trail - beside) : 0;
-        }
+        const Bands n = band_counts(t, b, allInMemory);
+        top_ = n.top;
+        left_ = n.left;
+        bottom_ = n.bottom;
+        right_ = n.right;
         // The source image's first and last row and column, relative to the tile's source offset.
         firstRow_ = -t.srcY;
         lastRow_ = vy.srcLen - 1 - t.srcY;

@@ -13,6 +13,28 @@
 #include "kernels/rounding.hpp"
 
 namespace rvl::resize {
+
+void build_axis(Axis& a, std::int64_t src, std::int64_t dst, std::int64_t half, std::int32_t* index) {
+    const std::int64_t g = std::gcd(src, dst);
+    a = Axis{};
+    a.srcLen = static_cast<std::int32_t>(src);
+    a.dstLen = static_cast<std::int32_t>(dst);
+    a.srcReduced = static_cast<std::int32_t>(src / g);
+    a.dstReduced = static_cast<std::int32_t>(dst / g);
+    a.index = index;
+    if (half == 0) {
+        const double s = static_cast<double>(src) / static_cast<double>(dst);
+        for (std::int64_t d = 0; d < dst; ++d) index[d] = static_cast<std::int32_t>(std::trunc((d + 0.5) * s - 1e-10));
+        return;
+    }
+    for (std::int64_t d = 0; d < dst; ++d) {
+        const double x = mapped_position(a, d);
+        index[d] = static_cast<std::int32_t>(std::floor(x));
+        if (x < static_cast<double>(half - 1)) ++a.lead;
+        if (x >= static_cast<double>(src - half)) ++a.trail;
+    }
+}
+
 namespace {
 
 using I64 = std::int64_t;
@@ -20,13 +42,6 @@ using I64 = std::int64_t;
 I64 w32(I64 n) { return (n + 31) & ~I64{31}; }
 
 bool known_interpolation(int interp) { return interp == 0 || interp == 1 || interp == 2 || interp == 6 || interp == 8 || interp == 16; }
-
-// Taps of one super-sampling period: D' positions of floor(S'/D') + c taps.
-I64 super_taps(I64 src, I64 dst) {
-    const I64 g = std::gcd(src, dst), s = src / g, d = dst / g;
-    const I64 rest = s % d;
-    return d * (s / d + (rest == 0 ? 0 : rest == 1 ? 1 : 2));
-}
 
 // Antialiasing taps of one axis: k for an enlargement, else 2 ceil(k * scale).
 I64 antialias_taps(I64 k, I64 src, I64 dst) {
@@ -53,7 +68,7 @@ Sizes sizes_of(int interp, bool antialiasing, bool f64, I64 sw, I64 sh, I64 dw, 
         case rvlInterLanczos:
             return {base + 4 * (((6 * dw + 191) & ~I64{31}) + ((6 * dh + 191) & ~I64{31})) + 296, base + 64};
         default: {
-            const I64 nx = super_taps(sw, dw), ny = super_taps(sh, dh);
+            const I64 nx = super_table_length(sw, dw), ny = super_table_length(sh, dh);
             return {4 * (w32(nx) + nx + ny + w32(ny)) + 296, 64};
         }
     }
@@ -118,33 +133,8 @@ RvlResult resize_get_size_l(RvlSizeL src, RvlSizeL dst, int dataType, RvlInterpo
 
 // ---- Init ------------------------------------------------------------------
 
-// Fills an axis record and its index table; linear also its fractions.
-void build_axis(Axis& a, I64 src, I64 dst, bool linear, std::int32_t* index) {
-    const I64 g = std::gcd(src, dst);
-    a = Axis{};
-    a.srcLen = static_cast<std::int32_t>(src);
-    a.dstLen = static_cast<std::int32_t>(dst);
-    a.srcReduced = static_cast<std::int32_t>(src / g);
-    a.dstReduced = static_cast<std::int32_t>(dst / g);
-    a.index = index;
-    if (!linear) {
-        // Exact halves go to the lower index.
-        const double s = static_cast<double>(src) / static_cast<double>(dst);
-        for (I64 d = 0; d < dst; ++d) index[d] = static_cast<std::int32_t>(std::trunc((d + 0.5) * s - 1e-10));
-        return;
-    }
-    const double s = static_cast<double>(a.srcReduced) / static_cast<double>(a.dstReduced);
-    for (I64 d = 0; d < dst; ++d) {
-        const double x = (d + 0.5) * s - 0.5;
-        index[d] = static_cast<std::int32_t>(std::floor(x));
-        if (x < 0) ++a.lead;                        // x < h - 1 with h = 1
-        if (x >= static_cast<double>(src - 1)) ++a.trail;  // x >= S - h
-    }
-}
-
 double fraction(const Axis& a, I64 d) {
-    const double s = static_cast<double>(a.srcReduced) / static_cast<double>(a.dstReduced);
-    const double x = (d + 0.5) * s - 0.5;
+    const double x = mapped_position(a, d);
     return x - std::floor(x);
 }
 
@@ -172,8 +162,8 @@ void build_spec(RvlResizeSpec* pSpec, std::uint32_t magic, I64 sw, I64 sh, I64 d
     char* next = reinterpret_cast<char*>(s) + kTablesOffset;
     std::int32_t* rows = take_table<std::int32_t>(next, dh);
     std::int32_t* cols = take_table<std::int32_t>(next, dw);
-    build_axis(s->vy, sh, dh, linear, rows);
-    build_axis(s->vx, sw, dw, linear, cols);
+    build_axis(s->vy, sh, dh, linear ? 1 : 0, rows);
+    build_axis(s->vx, sw, dw, linear ? 1 : 0, cols);
     if (weights == Weights::Q14) {
         // w = trunc(f * 16384 + 1e-7); columns hold (16384 - w, w).
         auto q14 = [](double f) { return static_cast<std::uint16_t>(std::trunc(f * 16384.0 + 1e-7)); };
@@ -248,11 +238,23 @@ RvlResult get_buffer_size(const RvlResizeSpec* pSpec, Size dst, Rvl32u channels,
     if (dst.width < 1 || dst.height < 1) return rvlResBadSize;
     const I64 w = std::min<I64>(dst.width, s->vx.dstLen), h = std::min<I64>(dst.height, s->vy.dstLen), c = channels;
     I64 bytes = w32(4 * h) + w32(4 * w);  // the tile's index tables
-    if (s->interpolation != rvlInterNearest) {
+    const I64 hx = s->halfX, hy = s->halfY;
+    if (s->antialiasing) {
+        // Rows of the vertical taps, tap pointers, the band columns' and
+        // rows' taps, and one row of sums.
+        bytes += 2 * hy * w32(4 * c * w) + ((16 * hy + 39) & ~I64{31}) + w32(16 * s->vx.lead * hx) +
+                 w32(16 * s->vx.trail * hx) + w32(16 * s->vy.lead * hy) + w32(16 * s->vy.trail * hy) + w32(4 * c * w);
+    } else if (s->interpolation == rvlInterSuper) {
+        // Column sums of the source columns under the tile (at most
+        // S'/D' w + 3, never more than the source width) per row of a period.
+        const float across = static_cast<float>(s->vx.srcReduced) * static_cast<float>(w) / static_cast<float>(s->vx.dstReduced) + 3.0f;
+        const I64 columns = std::min<I64>(static_cast<I64>(across), s->vx.srcLen);
+        bytes += 32 + (4 * c * w32(columns) + 8) * std::min<I64>(s->vy.dstReduced, h);
+    } else if (s->interpolation != rvlInterNearest) {
         if (s->type == rvlType64f)
             bytes = 4 * (w32(h) + w32(w)) + 8 * c * ((2 * w + 63) & ~I64{31});
         else
-            bytes += 2 * I64{s->halfY} * w32(4 * c * w);
+            bytes += 2 * hy * w32(4 * c * w);  // 2h rows of horizontal sums
     }
     bytes += 64;
     if (A != Api::Long && bytes >= 0x7FFFFFFF) return rvlResSizeOverflow;
@@ -276,8 +278,8 @@ RvlResult get_src_offset(const RvlResizeSpec* pSpec, Point dstOffset, Point* pSr
     if (!identity_ok(s, A)) return rvlResBadContext;
     if (dstOffset.x < 0 || dstOffset.x >= s->vx.dstLen || dstOffset.y < 0 || dstOffset.y >= s->vy.dstLen)
         return rvlResOutOfRange;
-    pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(tile_source_offset(s->vx, dstOffset.x));
-    pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(tile_source_offset(s->vy, dstOffset.y));
+    pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(tile_source_offset(s, s->vx, dstOffset.x));
+    pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(tile_source_offset(s, s->vy, dstOffset.y));
     return rvlResOk;
 }
 
@@ -289,10 +291,16 @@ RvlResult get_src_roi(const RvlResizeSpec* pSpec, Point offset, Size size, Point
     if (!identity_ok(s, A)) return rvlResBadContext;
     if (offset.x < 0 || offset.x >= s->vx.dstLen || offset.y < 0 || offset.y >= s->vy.dstLen) return rvlResOutOfRange;
     const I64 w = std::min<I64>(size.width, s->vx.dstLen - offset.x), h = std::min<I64>(size.height, s->vy.dstLen - offset.y);
-    auto extent = [](const Axis& a, I64 at, I64 n, I64 from) {
+    auto extent = [s](const Axis& a, I64 at, I64 n, I64 from) -> I64 {
+        if (s->interpolation == rvlInterSuper) {
+            // To the last tap of the tile's last position.
+            const I64 m = (at + n) % a.dstReduced;
+            const I64 last = m == 0 ? a.srcReduced - 1 : a.index[m * a.superTaps - 1];
+            return I64{a.srcReduced} * ((at + n - 1) / a.dstReduced) - from + last + 1;
+        }
         return at + n == a.dstLen ? a.srcLen - from : a.index[at + n - 1] - from + 1;
     };
-    const I64 ox = tile_source_offset(s->vx, offset.x), oy = tile_source_offset(s->vy, offset.y);
+    const I64 ox = tile_source_offset(s, s->vx, offset.x), oy = tile_source_offset(s, s->vy, offset.y);
     pSrcOffset->x = static_cast<decltype(pSrcOffset->x)>(ox);
     pSrcOffset->y = static_cast<decltype(pSrcOffset->y)>(oy);
     pSrcSize->width = static_cast<decltype(pSrcSize->width)>(extent(s->vx, offset.x, w, ox));

@@ -356,6 +356,59 @@ private:
     }
     I64 workBytes_ = -1, fftW_ = 0, fftH_ = 0, kernelW_ = 0, kernelH_ = 0;
     I64 resizeSrcW_ = 0, resizeSrcH_ = 0;
+
+    // The interpolation a resize member's name belongs to.
+    static RvlInterpolation resize_kind(const std::string& name) {
+        if (name.find("Nearest") != std::string::npos) return rvlInterNearest;
+        if (name.find("Cubic") != std::string::npos) return rvlInterCubicBC;
+        if (name.find("Lanczos") != std::string::npos) return rvlInterLanczos;
+        if (name.find("Super") != std::string::npos) return rvlInterSuper;
+        return rvlInterLinear;
+    }
+
+    // A resize specification of the given kind in spec_; false when the
+    // sizes or the Init refuse the arguments.
+    bool build_resize_spec(RvlInterpolation kind, bool aa, bool longApi, int rtype, I64 sw, I64 sh, I64 dw, I64 dh) {
+        I64 specSize = 0, initSize = 0;
+        if (longApi) {
+            if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, rtype, kind, aa, &specSize, &initSize) != rvlResOk) return false;
+        } else {
+            int a = 0, b = 0;
+            const RvlSize s{int(sw), int(sh)}, d{int(dw), int(dh)};
+            const RvlResult q = rtype == rvlType64f ? rvliResizeGetSize_64f(s, d, kind, aa, &a, &b) : rvliResizeGetSize_8u(s, d, kind, aa, &a, &b);
+            if (q != rvlResOk) return false;
+            specSize = a, initSize = b;
+        }
+        make_spec(specSize);
+        auto* spec = reinterpret_cast<RvlResizeSpec*>(spec_);
+        std::vector<Rvl8u> init(static_cast<std::size_t>(initSize));
+        const RvlSizeL sl{sw, sh}, dl{dw, dh};
+        const RvlSize s{int(sw), int(sh)}, d{int(dw), int(dh)};
+        // (B, C) among (0, 0.5), (1, 0), (0.5, 0.3), (2, -1); 2 or 3 lobes.
+        const int bc = int(rng_() % 4);
+        const Rvl32f B = bc == 0 ? 0.0f : bc == 1 ? 1.0f : bc == 2 ? 0.5f : 2.0f, C = bc == 0 ? 0.5f : bc == 1 ? 0.0f : bc == 2 ? 0.3f : -1.0f;
+        const Rvl32u lobes = 2 + rng_() % 2;
+        RvlResult st;
+        if (aa) {
+            if (kind == rvlInterLinear) st = longApi ? rvliResizeAntialiasingLinearInit_L(sl, dl, rtype, spec, init.data()) : rvliResizeAntialiasingLinearInit(s, d, spec, init.data());
+            else if (kind == rvlInterCubicBC) st = longApi ? rvliResizeAntialiasingCubicInit_L(sl, dl, rtype, B, C, spec, init.data()) : rvliResizeAntialiasingCubicInit(s, d, B, C, spec, init.data());
+            else st = longApi ? rvliResizeAntialiasingLanczosInit_L(sl, dl, rtype, lobes, spec, init.data()) : rvliResizeAntialiasingLanczosInit(s, d, lobes, spec, init.data());
+        } else if (kind == rvlInterNearest) {
+            st = longApi ? rvliResizeNearestInit_L(sl, dl, rtype, spec) : rvliResizeNearestInit_8u(s, d, spec);
+        } else if (kind == rvlInterLinear) {
+            if (longApi) st = rvliResizeLinearInit_L(sl, dl, rtype, spec);
+            else if (rtype == rvlType8u) st = rvliResizeLinearInit_8u(s, d, spec);
+            else if (rtype == rvlType64f) st = rvliResizeLinearInit_64f(s, d, spec);
+            else st = rvliResizeLinearInit_32f(s, d, spec);
+        } else if (kind == rvlInterCubicBC) {
+            st = longApi ? rvliResizeCubicInit_L(sl, dl, rtype, B, C, spec, init.data()) : rvliResizeCubicInit_8u(s, d, B, C, spec, init.data());
+        } else if (kind == rvlInterLanczos) {
+            st = longApi ? rvliResizeLanczosInit_L(sl, dl, rtype, lobes, spec, init.data()) : rvliResizeLanczosInit_8u(s, d, lobes, spec, init.data());
+        } else {
+            st = longApi ? rvliResizeSuperInit_L(sl, dl, rtype, spec) : rvliResizeSuperInit_8u(s, d, spec);
+        }
+        return st >= 0;
+    }
     bool specMissing_ = false;
     bool stepChosen_[20] = {};
     // Statistics families.
@@ -597,11 +650,18 @@ inline void Call::prepare_specification() {
             I64 sw = 0, sh = 0, dw = 0, dh = 0;
             size_arg("srcSize", &sw, &sh);
             size_arg("dstSize", &dw, &dh);
-            const auto kind = RvlInterpolation(name.find("Nearest") != std::string::npos ? rvlInterNearest : rvlInterLinear);
+            const auto kind = resize_kind(name);
+            const Rvl32u aa = name.find("Antialiasing") != std::string::npos;
+            // An antialiasing Init takes sources smaller than the sizes query
+            // does (which has no size for them): only called with sizes.
+            if (aa) specMissing_ = true;
             if (layout_.longApi) {
-                if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, iarg("dataType"), kind, 0, &al, &bl) == rvlResOk) bytes = al;
-            } else if (rvliResizeGetSize_8u({int(sw), int(sh)}, {int(dw), int(dh)}, kind, 0, &a, &b) == rvlResOk) {
+                if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, iarg("dataType"), kind, aa, &al, &bl) == rvlResOk)
+                    bytes = al, workBytes_ = bl, specMissing_ = false;
+            } else if (rvliResizeGetSize_8u({int(sw), int(sh)}, {int(dw), int(dh)}, kind, aa, &a, &b) == rvlResOk) {
                 bytes = a;
+                workBytes_ = b;
+                specMissing_ = false;
                 if (name.find("_64f") != std::string::npos &&
                     rvliResizeGetSize_64f({int(sw), int(sh)}, {int(dw), int(dh)}, kind, 0, &a, &b) == rvlResOk)
                     bytes = a;
@@ -651,38 +711,24 @@ inline void Call::prepare_specification() {
         if (name.rfind("rvliFilterBorder_", 0) == 0) set_size(index_of("dstRoiSize"), roi.width, roi.height);
     } else if (name.rfind("rvliResize", 0) == 0) {
         const bool longApi = layout_.longApi;
-        const bool nearest = name.find("Nearest") != std::string::npos || rng_() % 3 == 0;
-        const I64 sw = 2 + rng_() % 40, sh = 2 + rng_() % 20, dw = 1 + rng_() % 60, dh = 1 + rng_() % 30;
-        auto* spec = reinterpret_cast<RvlResizeSpec*>(spec_);
-        I64 specSize = 0, initSize = 0;
-        const int kind = nearest ? rvlInterNearest : rvlInterLinear;
+        // The worker's own kind most of the time, another now and then; the
+        // queries get any kind.
+        const bool query = name.find("Get") != std::string::npos;
+        RvlInterpolation kind = resize_kind(name);
+        bool aa = name.find("Antialiasing") != std::string::npos;
+        if (query || rng_() % 4 == 0) {
+            kind = RvlInterpolation(pick(rng_, {rvlInterNearest, rvlInterLinear, rvlInterCubicBC, rvlInterLanczos, rvlInterSuper}));
+            aa = kind != rvlInterNearest && kind != rvlInterSuper && rng_() % 3 == 0;
+        }
+        const I64 sw = 2 + rng_() % 40, sh = 2 + rng_() % 20;
+        const I64 dw = kind == rvlInterSuper ? 1 + rng_() % sw : 1 + rng_() % 60, dh = kind == rvlInterSuper ? 1 + rng_() % sh : 1 + rng_() % 30;
         int rtype = type;
         if (longApi && name.find("Init") == std::string::npos && name.find("_8u") == std::string::npos &&
             name.find("_16") == std::string::npos && name.find("_32f") == std::string::npos && !f64)
             rtype = pick(rng_, {rvlType8u, rvlType32f});
-        if (nearest && rtype == rvlType64f) return;
-        if (longApi) {
-            if (rvliResizeGetSize_L({sw, sh}, {dw, dh}, rtype, RvlInterpolation(kind), 0, &specSize, &initSize) != rvlResOk) return;
-            make_spec(specSize);
-            spec = reinterpret_cast<RvlResizeSpec*>(spec_);
-            const RvlResult st = nearest ? rvliResizeNearestInit_L({sw, sh}, {dw, dh}, rtype, spec)
-                                         : rvliResizeLinearInit_L({sw, sh}, {dw, dh}, rtype, spec);
-            if (st < 0) return;
-        } else {
-            int a = 0, b = 0;
-            const RvlSize s{int(sw), int(sh)}, d{int(dw), int(dh)};
-            const RvlResult q = rtype == rvlType64f ? rvliResizeGetSize_64f(s, d, RvlInterpolation(kind), 0, &a, &b)
-                                                    : rvliResizeGetSize_8u(s, d, RvlInterpolation(kind), 0, &a, &b);
-            if (q != rvlResOk) return;
-            make_spec(a);
-            spec = reinterpret_cast<RvlResizeSpec*>(spec_);
-            RvlResult st;
-            if (nearest) st = rvliResizeNearestInit_8u(s, d, spec);
-            else if (rtype == rvlType8u) st = rvliResizeLinearInit_8u(s, d, spec);
-            else if (rtype == rvlType64f) st = rvliResizeLinearInit_64f(s, d, spec);
-            else st = rvliResizeLinearInit_32f(s, d, spec);
-            if (st < 0) return;
-        }
+        if (kind != rvlInterLinear && rtype == rvlType64f) return;
+        if (!build_resize_spec(kind, aa, longApi, rtype, sw, sh, dw, dh)) return;
+        auto* spec = reinterpret_cast<RvlResizeSpec*>(spec_);
         resizeSrcW_ = sw, resizeSrcH_ = sh;
         // A tile inside the destination, most of the time.
         const int off = index_of("dstOffset") >= 0 ? index_of("dstOffset") : index_of("dstRoiOffset");
