@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "frame/entry.hpp"
 #include "frame/walk.hpp"
@@ -29,6 +30,33 @@ void super_tile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep) {
             std::memcpy(row_at(dst, dstStep, r), row_at(src, srcStep, r), static_cast<std::size_t>(t.width * C) * sizeof(T));
         return;
     }
+    if constexpr (!std::is_same_v<T, float>) {
+        // Whole-pixel blocks of a power-of-two area: the same values in integers.
+        const I64 kx = vx.srcReduced, ky = vy.srcReduced, area = kx * ky;
+        if (vx.dstReduced == 1 && vy.dstReduced == 1 && area <= 256 && (area & (area - 1)) == 0) {
+            int shift = 0;
+            while ((I64{1} << shift) < area) ++shift;
+            if constexpr (std::is_same_v<T, Rvl8u>) {
+                if (kx == 2) {
+                    const std::uint8_t* rows[128];
+                    for (I64 r = 0; r < t.height; ++r) {
+                        const I64 row = (t.y + r) * ky - t.srcY;
+                        for (I64 l = 0; l < ky; ++l) rows[l] = row_at(src, srcStep, row + l);
+                        kernels::pair_block_row_u8<C>(rows, static_cast<int>(ky), t.width, shift, row_at(dst, dstStep, r));
+                    }
+                    return;
+                }
+            }
+            auto* sums = reinterpret_cast<std::int32_t*>(t.rest);
+            for (I64 r = 0; r < t.height; ++r) {
+                const I64 row = (t.y + r) * ky - t.srcY;
+                for (I64 l = 0; l < ky; ++l) kernels::add_row_i32(row_at(src, srcStep, row + l), t.width * kx * C, l == 0, sums);
+                sums[t.width * kx * C] = 0;  // the int a three-channel register reads past the last pixel
+                kernels::block_mean_row<T, C>(sums, t.width, static_cast<int>(kx), shift, row_at(dst, dstStep, r));
+            }
+            return;
+        }
+    }
     const float factor = (static_cast<float>(vx.dstReduced) / static_cast<float>(vx.srcReduced)) *
                          (static_cast<float>(vy.dstReduced) / static_cast<float>(vy.srcReduced));
     const int nx = vx.superTaps, ny = vy.superTaps;
@@ -44,13 +72,8 @@ void super_tile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep) {
         const float* wy = vy.weights32 + Y % vy.dstReduced * ny;
         for (int l = 0; l < ny; ++l) kernels::accumulate_row(row_at(src, srcStep, rowBase + iy[l]), wy[l], span * C, l == 0, sums);
         sums[span * C] = 0.0f;  // the lane a three-channel register reads past the last pixel
-        kernels::super_row<T, C>(sums, t.width, nx, factor,
-                                 [&](I64 c, I64* base, const std::int32_t** ix, const float** wx) {
-                                     const I64 X = t.x + c, at = X % vx.dstReduced;
-                                     *base = X / vx.dstReduced * vx.srcReduced - t.srcX;
-                                     *ix = vx.index + at * nx;
-                                     *wx = vx.weights32 + at * nx;
-                                 },
+        kernels::super_row<T, C>(sums, t.width, nx, factor, vx.index, vx.weights32, vx.dstReduced, vx.srcReduced,
+                                 t.x % vx.dstReduced, t.x / vx.dstReduced * vx.srcReduced - t.srcX,
                                  row_at(dst, dstStep, r));
     }
 }

@@ -147,12 +147,41 @@ void tap_row(const T* in, const std::int32_t* cols, std::int64_t shift, const fl
                 acc = _mm_add_ps(acc, p[3]);
                 _mm_storeu_ps(out + c, acc);
             }
+        } else {
+            // Four columns at once, one tap of each per register.
+            const std::int64_t end = c1 - 3;
+            for (; c < end; c += 4) {
+                const T* p[4] = {in + first(c), in + first(c + 1), in + first(c + 2), in + first(c + 3)};
+                const float* wc = w + c * n;
+                auto tap = [&](int k) {
+                    const __m128 x = _mm_setr_ps(static_cast<float>(p[0][k]), static_cast<float>(p[1][k]),
+                                                 static_cast<float>(p[2][k]), static_cast<float>(p[3][k]));
+                    return _mm_mul_ps(x, _mm_setr_ps(wc[k], wc[n + k], wc[2 * n + k], wc[3 * n + k]));
+                };
+                __m128 acc = tap(0);
+                for (int k = 1; k < n; ++k) acc = _mm_add_ps(acc, tap(k));
+                _mm_storeu_ps(out + c, acc);
+            }
         }
     } else {
-        // One pixel per register; three channels write a fourth lane that the
+        // One pixel per register, four pixels interleaved (their sums are
+        // independent chains); three channels write a fourth lane that the
         // next column overwrites, so the range's last column is left to the
         // scalar loop.
         const std::int64_t end = C == 3 ? std::min(c1 - 1, safe) : c1;
+        for (; c + 4 <= end; c += 4) {
+            const T* p[4];
+            const float* wc[4];
+            __m128 acc[4];
+            for (int j = 0; j < 4; ++j) {
+                p[j] = in + first(c + j);
+                wc[j] = w + (c + j) * n;
+                acc[j] = _mm_mul_ps(load4(p[j]), _mm_set1_ps(wc[j][0]));
+            }
+            for (int k = 1; k < n; ++k)
+                for (int j = 0; j < 4; ++j) acc[j] = _mm_add_ps(acc[j], _mm_mul_ps(load4(p[j] + k * C), _mm_set1_ps(wc[j][k])));
+            for (int j = 0; j < 4; ++j) _mm_storeu_ps(out + (c + j) * C, acc[j]);
+        }
         for (; c < end; ++c) {
             const T* p = in + first(c);
             const float* wc = w + c * n;
@@ -200,34 +229,153 @@ inline void store_pixel(T* out, __m128 v) {
     }
 }
 
-// Super-sampling along a row: output column c sums the column sums at
-// base(c) + index[k] (C floats each) with weights[k], k < n, then takes the
-// factor. `pixel` gives (base, index, weights) of a column. Three- and
+// Super-sampling along a row. Output column c lies at place `at` of its
+// period (D' places, S' source columns each) whose first column is `base`
+// in sums; it sums the column sums at base + index[at n + k] (C floats
+// each) with weights[at n + k], k < n, then takes the factor. Three- and
 // four-channel pixels are summed in one register (sums must hold one float
 // beyond its last pixel).
-template <class T, int C, class Pixel>
-void super_row(const float* sums, std::int64_t width, int n, float factor, Pixel pixel, T* out) {
-    if constexpr (C >= 3) {
-        const __m128 f = _mm_set1_ps(factor);
-        for (std::int64_t c = 0; c < width; ++c) {
-            std::int64_t base;
-            const std::int32_t* ix;
-            const float* w;
-            pixel(c, &base, &ix, &w);
+template <class T, int C>
+void super_row(const float* sums, std::int64_t width, int n, float factor, const std::int32_t* index, const float* weights,
+               std::int64_t places, std::int64_t period, std::int64_t at, std::int64_t base, T* out) {
+    for (std::int64_t c = 0; c < width; ++c) {
+        const std::int32_t* ix = index + at * n;
+        const float* w = weights + at * n;
+        if constexpr (C >= 3) {
             __m128 acc = _mm_mul_ps(_mm_loadu_ps(sums + (base + ix[0]) * C), _mm_set1_ps(w[0]));
             for (int k = 1; k < n; ++k) acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(sums + (base + ix[k]) * C), _mm_set1_ps(w[k])));
-            store_pixel<T, C>(out + c * C, _mm_mul_ps(f, acc));
-        }
-    } else {
-        for (std::int64_t c = 0; c < width; ++c) {
-            std::int64_t base;
-            const std::int32_t* ix;
-            const float* w;
-            pixel(c, &base, &ix, &w);
+            store_pixel<T, C>(out + c * C, _mm_mul_ps(_mm_set1_ps(factor), acc));
+        } else {
             float acc = sums[base + ix[0]] * w[0];
             for (int k = 1; k < n; ++k) acc = acc + sums[base + ix[k]] * w[k];
             out[c] = store_tap_sum<T>(factor * acc);
         }
+        if (++at == places) {
+            at = 0;
+            base += period;
+        }
+    }
+}
+
+// ---- Whole-pixel blocks of a power-of-two area ----------------------------------------
+//
+// When both axes shrink by whole factors kx, ky with kx ky = 2^shift <= 256
+// and the data are integers, every weight is 1 and every single-precision
+// sum of the super-sampling formula is an exact integer (below 2^24), and the
+// factor 2^-shift is exact: the formula's result is the block sum divided by
+// 2^shift, rounded half to even. These loops compute exactly that in
+// integers.
+
+// acc[e] = row[e] (first) or acc[e] + row[e].
+template <class T>
+void add_row_i32(const T* row, std::int64_t count, bool first, std::int32_t* acc) {
+    constexpr std::int64_t L = vec::lanes<std::int32_t>;
+    std::int64_t e = 0;
+    for (; e + L <= count; e += L) {
+        const vec::i32 p = vec::as<vec::i32>(vec::load_i32(row + e));
+        vec::storeu(acc + e, vec::as<vec::I>(first ? p : vec::as<vec::i32>(vec::loadu(acc + e)) + p));
+    }
+    for (; e < count; ++e) acc[e] = first ? row[e] : acc[e] + row[e];
+}
+
+// sum / 2^shift rounded half to even (shift >= 1).
+inline __m128i halve_even(__m128i sum, int shift) {
+    const __m128i q = _mm_sra_epi32(sum, _mm_cvtsi32_si128(shift));
+    const __m128i r = _mm_and_si128(sum, _mm_set1_epi32((1 << shift) - 1));
+    const __m128i half = _mm_set1_epi32(1 << (shift - 1));
+    const __m128i odd = _mm_and_si128(q, _mm_set1_epi32(1));
+    const __m128i up = _mm_or_si128(_mm_srli_epi32(_mm_cmpgt_epi32(r, half), 31), _mm_and_si128(_mm_cmpeq_epi32(r, half), odd));
+    return _mm_add_epi32(q, up);
+}
+inline std::int32_t halve_even(std::int32_t sum, int shift) {
+    const std::int32_t q = sum >> shift, r = sum & ((1 << shift) - 1), half = 1 << (shift - 1);
+    return q + (r > half || (r == half && (q & 1)));
+}
+
+// The first n lanes (already in T's range) stored as T.
+template <class T>
+inline void store_lanes(T* out, __m128i v, int n) {
+    std::int32_t t[4];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t), v);
+    for (int k = 0; k < n; ++k) out[k] = static_cast<T>(t[k]);
+}
+template <class T>
+inline void store4(T* out, __m128i v) {
+    if constexpr (sizeof(T) == 1) {
+        const int four = _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packus_epi32(v, v), v));
+        __builtin_memcpy(out, &four, 4);
+    } else {
+        const __m128i p = std::is_signed_v<T> ? _mm_packs_epi32(v, v) : _mm_packus_epi32(v, v);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), p);
+    }
+}
+
+// Output column c is the mean of the kx column sums from c kx (C ints each;
+// three channels read one int beyond the last column).
+template <class T, int C>
+void block_mean_row(const std::int32_t* sums, std::int64_t width, int kx, int shift, T* out) {
+    std::int64_t c = 0;
+    if constexpr (C == 1) {
+        if (kx == 2) {
+            for (; c + 4 <= width; c += 4) {
+                const __m128 a = _mm_castsi128_ps(_mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 2 * c)));
+                const __m128 b = _mm_castsi128_ps(_mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 2 * c + 4)));
+                const __m128i even = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0)));
+                const __m128i odd = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1)));
+                store4(out + c, halve_even(_mm_add_epi32(even, odd), shift));
+            }
+        }
+        for (; c < width; ++c) {
+            std::int32_t sum = sums[c * kx];
+            for (int j = 1; j < kx; ++j) sum += sums[c * kx + j];
+            out[c] = static_cast<T>(halve_even(sum, shift));
+        }
+    } else {
+        for (; c < width; ++c) {
+            const std::int32_t* p = sums + c * kx * C;
+            __m128i sum = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            for (int j = 1; j < kx; ++j) sum = _mm_add_epi32(sum, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + j * C)));
+            store_lanes(out + c * C, halve_even(sum, shift), C);
+        }
+    }
+}
+
+// 8u blocks two pixels wide. Per 16 source bytes of each of the ky rows,
+// the bytes of each pixel pair are made neighbours (a shuffle for three and
+// four channels) and summed pairwise into 16-bit lanes (area <= 256 keeps
+// the sums below 2^16); the sums are rounded and packed: out[c C + ch] for
+// the `width` output pixels.
+template <int C>
+void pair_block_row_u8(const std::uint8_t* const* rows, int ky, std::int64_t width, int shift, std::uint8_t* out) {
+    // Source bytes taken per step (two pixels per output pixel) and the order
+    // that puts the two pixels' channels side by side.
+    constexpr std::int64_t kIn = C == 3 ? 12 : 16;
+    const __m128i order = C == 3 ? _mm_setr_epi8(0, 3, 1, 4, 2, 5, 6, 9, 7, 10, 8, 11, -1, -1, -1, -1)
+                                 : _mm_setr_epi8(0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15);
+    const __m128i ones = _mm_set1_epi8(1), one = _mm_set1_epi16(1);
+    const __m128i mask = _mm_set1_epi16(static_cast<short>((1 << shift) - 1)), half = _mm_set1_epi16(static_cast<short>(1 << (shift - 1)));
+    const __m128i count = _mm_cvtsi32_si128(shift);
+    const std::int64_t inBytes = 2 * width * C, outBytes = width * C;
+    std::int64_t i = 0;
+    for (; i + 16 <= inBytes && i / 2 + 8 <= outBytes; i += kIn) {
+        __m128i sum = _mm_setzero_si128();
+        for (int l = 0; l < ky; ++l) {
+            __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[l] + i));
+            if constexpr (C != 1) x = _mm_shuffle_epi8(x, order);
+            sum = _mm_add_epi16(sum, _mm_maddubs_epi16(x, ones));
+        }
+        const __m128i q = _mm_srl_epi16(sum, count), r = _mm_and_si128(sum, mask);
+        // r and half are below 2^15: the signed comparison is the unsigned one.
+        const __m128i up = _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi16(r, half), one),
+                                        _mm_and_si128(_mm_cmpeq_epi16(r, half), _mm_and_si128(q, one)));
+        const __m128i v = _mm_add_epi16(q, up);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i / 2), _mm_packus_epi16(v, v));
+    }
+    for (std::int64_t e = i / 2; e < outBytes; ++e) {
+        const std::int64_t c = e / C, ch = e % C;
+        std::int32_t sum = 0;
+        for (int l = 0; l < ky; ++l) sum += rows[l][2 * c * C + ch] + rows[l][2 * c * C + C + ch];
+        out[e] = static_cast<std::uint8_t>(halve_even(sum, shift));
     }
 }
 

@@ -391,7 +391,9 @@ void check_kind(const Members<T>& m, const Case& c, int channels, I64 sw, I64 sh
 const std::vector<std::array<int, 4>> kRatios = {{6, 6, 6, 6},   {6, 7, 13, 19}, {9, 8, 4, 3},    {17, 6, 5, 11},
                                                  {40, 31, 17, 9}, {7, 12, 29, 5}, {64, 20, 23, 20}, {8, 9, 8, 21}};
 const std::vector<std::array<int, 4>> kReductions = {{6, 6, 6, 6}, {4, 4, 2, 2}, {9, 8, 4, 3}, {17, 6, 5, 2},
-                                                     {40, 31, 17, 9}, {12, 7, 12, 3}, {64, 20, 23, 20}, {33, 35, 10, 35}};
+                                                     {40, 31, 17, 9}, {12, 7, 12, 3}, {64, 20, 23, 20}, {33, 35, 10, 35},
+                                                     // whole blocks of a power-of-two area: 2x2, 2x4, 4x2, 2x1
+                                                     {70, 12, 35, 6}, {66, 16, 33, 4}, {64, 9, 16, 9}, {50, 5, 25, 5}};
 
 const std::vector<Case> kFilterCases = {{Kind::Cubic, 0, 0.5f}, {Kind::Cubic, 1, 0},      {Kind::Cubic, 0.5f, 0.3f},
                                         {Kind::Lanczos, 0, 0, 2}, {Kind::Lanczos, 0, 0, 3}, {Kind::AaLinear},
