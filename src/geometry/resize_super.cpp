@@ -42,7 +42,8 @@ void super_tile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep) {
                     for (I64 r = 0; r < t.height; ++r) {
                         const I64 row = (t.y + r) * ky - t.srcY;
                         for (I64 l = 0; l < ky; ++l) rows[l] = row_at(src, srcStep, row + l);
-                        kernels::pair_block_row_u8<C>(rows, static_cast<int>(ky), t.width, shift, row_at(dst, dstStep, r));
+                        if (ky == 2) kernels::pair_block_row_u8<C, 2>(rows, 2, t.width, shift, row_at(dst, dstStep, r));
+                        else kernels::pair_block_row_u8<C>(rows, static_cast<int>(ky), t.width, shift, row_at(dst, dstStep, r));
                     }
                     return;
                 }

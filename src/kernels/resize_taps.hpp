@@ -345,8 +345,9 @@ void block_mean_row(const std::int32_t* sums, std::int64_t width, int kx, int sh
 // four channels) and summed pairwise into 16-bit lanes (area <= 256 keeps
 // the sums below 2^16); the sums are rounded and packed: out[c C + ch] for
 // the `width` output pixels.
-template <int C>
-void pair_block_row_u8(const std::uint8_t* const* rows, int ky, std::int64_t width, int shift, std::uint8_t* out) {
+template <int C, int KY = 0>
+void pair_block_row_u8(const std::uint8_t* const* rows, int rowCount, std::int64_t width, int shift, std::uint8_t* out) {
+    const int ky = KY ? KY : rowCount;  // a fixed count unrolls the row loop
     // Source bytes taken per step (two pixels per output pixel) and the order
     // that puts the two pixels' channels side by side.
     constexpr std::int64_t kIn = C == 3 ? 12 : 16;
@@ -356,8 +357,8 @@ void pair_block_row_u8(const std::uint8_t* const* rows, int ky, std::int64_t wid
     const __m128i mask = _mm_set1_epi16(static_cast<short>((1 << shift) - 1)), half = _mm_set1_epi16(static_cast<short>(1 << (shift - 1)));
     const __m128i count = _mm_cvtsi32_si128(shift);
     const std::int64_t inBytes = 2 * width * C, outBytes = width * C;
-    std::int64_t i = 0;
-    for (; i + 16 <= inBytes && i / 2 + 8 <= outBytes; i += kIn) {
+    // The rounded block means of the 16 source bytes at i of every row.
+    auto means = [&](std::int64_t i) {
         __m128i sum = _mm_setzero_si128();
         for (int l = 0; l < ky; ++l) {
             __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[l] + i));
@@ -368,7 +369,15 @@ void pair_block_row_u8(const std::uint8_t* const* rows, int ky, std::int64_t wid
         // r and half are below 2^15: the signed comparison is the unsigned one.
         const __m128i up = _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi16(r, half), one),
                                         _mm_and_si128(_mm_cmpeq_epi16(r, half), _mm_and_si128(q, one)));
-        const __m128i v = _mm_add_epi16(q, up);
+        return _mm_add_epi16(q, up);
+    };
+    std::int64_t i = 0;
+    if constexpr (C != 3) {
+        for (; i + 32 <= inBytes && i / 2 + 16 <= outBytes; i += 32)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i / 2), _mm_packus_epi16(means(i), means(i + 16)));
+    }
+    for (; i + 16 <= inBytes && i / 2 + 8 <= outBytes; i += kIn) {
+        const __m128i v = means(i);
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i / 2), _mm_packus_epi16(v, v));
     }
     for (std::int64_t e = i / 2; e < outBytes; ++e) {
