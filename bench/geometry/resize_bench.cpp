@@ -3,11 +3,8 @@
 #include <vector>
 
 #include "bench.hpp"
+#include "geometry/resize_common.hpp"
 #include "rvl.h"
-
-#ifdef RVL_BENCH_WITH_OPENCV
-#include <opencv2/imgproc.hpp>
-#endif
 
 namespace {
 
@@ -16,23 +13,14 @@ constexpr RvlSize kSrc{kWidth, kHeight};
 
 template <class T, int C, class Fn>
 void run_rvl(benchmark::State& state, RvlSize dst, bool linear, Fn fn) {
-    int specSize = 0, initSize = 0, bufferSize = 0;
+    int specSize = 0, initSize = 0;
     rvliResizeGetSize_8u(kSrc, dst, linear ? rvlInterLinear : rvlInterNearest, 0, &specSize, &initSize);
     std::vector<Rvl8u> spec(specSize);
     auto* sp = reinterpret_cast<RvlResizeSpec*>(spec.data());
     if (!linear) rvliResizeNearestInit_8u(kSrc, dst, sp);
     else if (sizeof(T) == 1) rvliResizeLinearInit_8u(kSrc, dst, sp);
     else rvliResizeLinearInit_32f(kSrc, dst, sp);
-    rvliResizeGetBufferSize_8u(sp, dst, C, &bufferSize);
-    std::vector<Rvl8u> buffer(bufferSize);
-    Frame<T> src(C);
-    std::vector<T> out(std::size_t(dst.width) * dst.height * C);
-    const int dstStep = dst.width * C * int(sizeof(T));
-    for (auto _ : state) {
-        fn(src.ptr(), src.step(), out.data(), dstStep, sp, buffer.data());
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, src.bytes() + std::int64_t(out.size() * sizeof(T)));
+    time_resize<T, C>(state, dst, sp, fn);
 }
 
 constexpr RvlSize k720{1280, 720}, k2160{3840, 2160};
@@ -62,19 +50,6 @@ RESIZE_NEAREST(8u, 3, to720p, k720)
 RESIZE_NEAREST(8u, 3, to2160p, k2160)
 
 #ifdef RVL_BENCH_WITH_OPENCV
-template <class T, int Type>
-void run_opencv(benchmark::State& state, RvlSize dst, int interpolation) {
-    Frame<T> f(CV_MAT_CN(Type));
-    cv::Mat src(kHeight, kWidth, Type, f.ptr()), out(dst.height, dst.width, Type);
-    for (auto _ : state) {
-        cv::resize(src, out, cv::Size(dst.width, dst.height), 0, 0, interpolation);
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, f.bytes() + std::int64_t(out.total() * out.elemSize()));
-}
-#define RESIZE_CV(op, T, Type, size, interp)                                                  \
-    void op##_opencv(benchmark::State& s) { run_opencv<Rvl##T, Type>(s, size, interp); } \
-    RVL_BENCH_OPENCV(op);
 RESIZE_CV(ResizeLinear_8u_C1R_to720p, 8u, CV_8UC1, k720, cv::INTER_LINEAR)
 RESIZE_CV(ResizeLinear_8u_C1R_to2160p, 8u, CV_8UC1, k2160, cv::INTER_LINEAR)
 RESIZE_CV(ResizeLinear_8u_C3R_to720p, 8u, CV_8UC3, k720, cv::INTER_LINEAR)

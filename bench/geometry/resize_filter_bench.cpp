@@ -4,11 +4,8 @@
 #include <vector>
 
 #include "bench.hpp"
+#include "geometry/resize_common.hpp"
 #include "rvl.h"
-
-#ifdef RVL_BENCH_WITH_OPENCV
-#include <opencv2/imgproc.hpp>
-#endif
 
 namespace {
 
@@ -23,7 +20,7 @@ template <class T, int C, class Fn>
 void run_rvl(benchmark::State& state, RvlSize dst, Kind kind, Fn fn) {
     const RvlInterpolation interp = kind == Kind::Cubic ? rvlInterCubicBC : kind == Kind::Lanczos ? rvlInterLanczos
                                     : kind == Kind::Super ? rvlInterSuper : rvlInterLinear;
-    int specSize = 0, initSize = 0, bufferSize = 0;
+    int specSize = 0, initSize = 0;
     rvliResizeGetSize_8u(kSrc, dst, interp, kind == Kind::AaLinear, &specSize, &initSize);
     std::vector<Rvl8u> spec(specSize), init(initSize);
     auto* sp = reinterpret_cast<RvlResizeSpec*>(spec.data());
@@ -31,16 +28,7 @@ void run_rvl(benchmark::State& state, RvlSize dst, Kind kind, Fn fn) {
     else if (kind == Kind::Lanczos) rvliResizeLanczosInit_8u(kSrc, dst, 3, sp, init.data());
     else if (kind == Kind::Super) rvliResizeSuperInit_8u(kSrc, dst, sp);
     else rvliResizeAntialiasingLinearInit(kSrc, dst, sp, init.data());
-    rvliResizeGetBufferSize_8u(sp, dst, C, &bufferSize);
-    std::vector<Rvl8u> buffer(bufferSize);
-    Frame<T> src(C);
-    std::vector<T> out(std::size_t(dst.width) * dst.height * C);
-    const int dstStep = dst.width * C * int(sizeof(T));
-    for (auto _ : state) {
-        fn(src.ptr(), src.step(), out.data(), dstStep, sp, buffer.data());
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, src.bytes() + std::int64_t(out.size() * sizeof(T)));
+    time_resize<T, C>(state, dst, sp, fn);
 }
 
 #define RESIZE_FILTER(Name, kind, T, C, tag, size)                                                                    \
@@ -67,19 +55,6 @@ RESIZE_SUPER(8u, 3, to540p, k540)
 RESIZE_SUPER(8u, 1, to540p, k540)
 
 #ifdef RVL_BENCH_WITH_OPENCV
-template <class T, int Type>
-void run_opencv(benchmark::State& state, RvlSize dst, int interpolation) {
-    Frame<T> f(CV_MAT_CN(Type));
-    cv::Mat src(kHeight, kWidth, Type, f.ptr()), out(dst.height, dst.width, Type);
-    for (auto _ : state) {
-        cv::resize(src, out, cv::Size(dst.width, dst.height), 0, 0, interpolation);
-        benchmark::ClobberMemory();
-    }
-    set_traffic(state, f.bytes() + std::int64_t(out.total() * out.elemSize()));
-}
-#define RESIZE_CV(op, T, Type, size, interp)                                                  \
-    void op##_opencv(benchmark::State& s) { run_opencv<Rvl##T, Type>(s, size, interp); } \
-    RVL_BENCH_OPENCV(op);
 RESIZE_CV(ResizeCubic_8u_C3R_to720p, 8u, CV_8UC3, k720, cv::INTER_CUBIC)
 RESIZE_CV(ResizeCubic_8u_C1R_to720p, 8u, CV_8UC1, k720, cv::INTER_CUBIC)
 RESIZE_CV(ResizeCubic_32f_C1R_to720p, 32f, CV_32FC1, k720, cv::INTER_CUBIC)

@@ -31,8 +31,8 @@ I64 w32(I64 n) { return (n + 31) & ~I64{31}; }
 template <class T, int C>
 class FilterTile {
 public:
-    FilterTile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep, const Bands& bands, const float** taps)
-        : t_(t), src_(src), srcStep_(srcStep), dst_(dst), dstStep_(dstStep), b_(bands), taps_(taps) {
+    FilterTile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep, const float** taps)
+        : t_(t), src_(src), srcStep_(srcStep), dst_(dst), dstStep_(dstStep), b_(t.bands), taps_(taps) {
         const SpecData* s = t.spec;
         hx_ = s->halfX;
         hy_ = s->halfY;
@@ -128,10 +128,8 @@ template <class T, int C, std::uint32_t Interpolation, Api A, class Step, class 
 RvlResult resize_filter(const T* pSrc, Step srcStep, T* pDst, Step dstStep, Point dstOffset, Size dstSize,
                         RvlBorderMode border, const T* /* pBorderValue: no constant border */, const RvlResizeSpec* pSpec,
                         Rvl8u* pBuffer) {
-    Border b;
-    if (decode_border(border, kResizeKinds, &b)) return rvlResBadBorder;
     Tile t;
-    if (RvlResult st = start_tile(A, pSrc, srcStep, pDst, dstStep, dstOffset, dstSize, pSpec, pBuffer, Interpolation, &t))
+    if (RvlResult st = start_border_tile(A, border, pSrc, srcStep, pDst, dstStep, dstOffset, dstSize, pSpec, pBuffer, Interpolation, &t))
         return st;
     RoundingScope scope(Rc::Nearest);
     const I64 ny = 2 * I64{t.spec->halfY};
@@ -140,7 +138,7 @@ RvlResult resize_filter(const T* pSrc, Step srcStep, T* pDst, Step dstStep, Poin
     const float* fixed[6];
     const float** taps = fixed;
     if (ny > 6) taps = reinterpret_cast<const float**>(t.rest + ny * w32(4 * C * t.width));
-    FilterTile<T, C>(t, pSrc, srcStep, pDst, dstStep, band_counts(t, b, border == rvlBorderInMemory), taps).run();
+    FilterTile<T, C>(t, pSrc, srcStep, pDst, dstStep, taps).run();
     return tile_status(t);
 }
 

@@ -83,11 +83,11 @@ public:
     using A = Arith<T>;
     using Row = typename A::Row;
 
-    LinearTile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep, const Border& b, bool allInMemory)
+    LinearTile(const Tile& t, const T* src, I64 srcStep, T* dst, I64 dstStep)
         : t_(t), src_(src), srcStep_(srcStep), dst_(dst), dstStep_(dstStep) {
         const Axis& vx = t.spec->vx;
         const Axis& vy = t.spec->vy;
-        const Bands n = band_counts(t, b, allInMemory);
+        const Bands& n = t.bands;
         top_ = n.top;
         left_ = n.left;
         bottom_ = n.bottom;
@@ -196,13 +196,11 @@ template <class T, int C, Api A, class Step, class Point, class Size>
 RvlResult resize_linear(const T* pSrc, Step srcStep, T* pDst, Step dstStep, Point dstOffset, Size dstSize,
                         RvlBorderMode border, const T* /* pBorderValue: no constant border */, const RvlResizeSpec* pSpec,
                         Rvl8u* pBuffer) {
-    Border b;
-    if (decode_border(border, kResizeKinds, &b)) return rvlResBadBorder;
     Tile t;
-    if (RvlResult st = start_tile(A, pSrc, srcStep, pDst, dstStep, dstOffset, dstSize, pSpec, pBuffer, rvlInterLinear, &t))
+    if (RvlResult st = start_border_tile(A, border, pSrc, srcStep, pDst, dstStep, dstOffset, dstSize, pSpec, pBuffer, rvlInterLinear, &t))
         return st;
     RoundingScope scope(Rc::Nearest);
-    LinearTile<T, C>(t, pSrc, srcStep, pDst, dstStep, b, border == rvlBorderInMemory).run();
+    LinearTile<T, C>(t, pSrc, srcStep, pDst, dstStep).run();
     return tile_status(t);
 }
 

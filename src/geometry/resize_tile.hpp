@@ -16,6 +16,14 @@
 
 namespace rvl::resize {
 
+// How many of the tile's first and last rows and columns read replicated
+// pixels: those the specification counts as reading outside the source
+// (lead, trail) on each side whose in-memory flag is clear, limited to the
+// tile; none when the whole border is in memory.
+struct Bands {
+    std::int64_t top = 0, left = 0, bottom = 0, right = 0;
+};
+
 struct Tile {
     const SpecData* spec;
     std::int64_t x, y;              // the tile's first destination pixel
@@ -24,6 +32,7 @@ struct Tile {
     std::int32_t* cols;             // per tile column: source column relative to srcX
     std::int32_t* rows;             // per tile row: source row relative to srcY
     bool limited;                   // the caller's size reached past the destination
+    Bands bands;                    // workers with a border: the replicated bands
     unsigned char* rest;            // the buffer after the index tables (64-byte aligned)
 };
 
@@ -55,7 +64,8 @@ inline bool has_weights(const SpecData* s) {
 }
 
 // The antialiasing worker passes this in place of an interpolation: it takes
-// any specification with the antialiasing flag, and only those.
+// any specification with the antialiasing flag, and only those. It checks
+// the steps like every other worker (rows must start on an element).
 constexpr std::uint32_t kAntialiasingWorker = 0;
 
 // Checks 2-9 of a worker (the linear worker checks its border first);
@@ -101,13 +111,6 @@ RvlResult start_tile(Api api, const T* pSrc, Step srcStep, T* pDst, Step dstStep
     return rvlResOk;
 }
 
-// How many of the tile's first and last rows and columns read replicated
-// pixels: those the specification counts as reading outside the source
-// (lead, trail) on each side whose in-memory flag is clear, limited to the
-// tile; none when the whole border is in memory.
-struct Bands {
-    std::int64_t top = 0, left = 0, bottom = 0, right = 0;
-};
 inline Bands band_counts(const Tile& t, const Border& b, bool allInMemory) {
     Bands n;
     if (allInMemory) return n;
@@ -119,6 +122,19 @@ inline Bands band_counts(const Tile& t, const Border& b, bool allInMemory) {
     n.bottom = !b.inBottom && below < vy.trail ? std::min<std::int64_t>(t.height, vy.trail - below) : 0;
     n.right = !b.inRight && beside < vx.trail ? std::min<std::int64_t>(t.width, vx.trail - beside) : 0;
     return n;
+}
+
+// The workers that read around their tile (linear, cubic, Lanczos,
+// antialiasing): the border first (replicate with any in-memory flags, or
+// everything in memory), then checks 2-9, then the tile's bands.
+template <class T, class Step, class Point, class Size>
+RvlResult start_border_tile(Api api, RvlBorderMode border, const T* pSrc, Step srcStep, T* pDst, Step dstStep, Point offset,
+                            Size size, const RvlResizeSpec* pSpec, Rvl8u* pBuffer, std::uint32_t interpolation, Tile* tile) {
+    Border b;
+    if (decode_border(border, kResizeKinds, &b)) return rvlResBadBorder;
+    if (RvlResult st = start_tile(api, pSrc, srcStep, pDst, dstStep, offset, size, pSpec, pBuffer, interpolation, tile)) return st;
+    tile->bands = band_counts(*tile, b, border == rvlBorderInMemory);
+    return rvlResOk;
 }
 
 inline RvlResult tile_status(const Tile& t) { return t.limited ? rvlResWarnArgumentRange : rvlResOk; }
