@@ -122,6 +122,26 @@ inline __m128 load4(const T* p) {
     }
 }
 
+#if RVL_VEC_BYTES >= 32
+// Four consecutive elements at a and four at b as the two halves of one
+// 32-byte register of floats.
+template <class T>
+inline __m256 load4x2(const T* a, const T* b) {
+    if constexpr (std::is_same_v<T, float>) {
+        return _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(a)), _mm_loadu_ps(b), 1);
+    } else if constexpr (sizeof(T) == 1) {
+        std::int32_t x, y;
+        __builtin_memcpy(&x, a, 4);
+        __builtin_memcpy(&y, b, 4);
+        return _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_insert_epi32(_mm_cvtsi32_si128(x), y, 1)));
+    } else {
+        const __m128i v = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a)),
+                                             _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b)));
+        return _mm256_cvtepi32_ps(std::is_signed_v<T> ? _mm256_cvtepi16_epi32(v) : _mm256_cvtepu16_epi32(v));
+    }
+}
+#endif
+
 // The horizontal pass over output columns [c0, c1): column c sums the n
 // pixels from pixel cols[c] + shift of `in` with the weights w[c * n ..],
 // per channel;
@@ -169,6 +189,30 @@ void tap_row(const T* in, const std::int32_t* cols, std::int64_t shift, const fl
         // next column overwrites, so the range's last column is left to the
         // scalar loop.
         const std::int64_t end = C == 3 ? std::min(c1 - 1, safe) : c1;
+#if RVL_VEC_BYTES >= 32
+        // 32-byte registers: two pixels per register (the same lane
+        // operations), four pairs interleaved.
+        for (; c + 8 <= end; c += 8) {
+            const T* p[8];
+            const float* wc[8];
+            for (int j = 0; j < 8; ++j) {
+                p[j] = in + first(c + j);
+                wc[j] = w + (c + j) * n;
+            }
+            auto pair = [&](int j, int k) {
+                const __m256 x = load4x2(p[2 * j] + k * C, p[2 * j + 1] + k * C);
+                return _mm256_mul_ps(x, _mm256_set_m128(_mm_set1_ps(wc[2 * j + 1][k]), _mm_set1_ps(wc[2 * j][k])));
+            };
+            __m256 acc[4];
+            for (int j = 0; j < 4; ++j) acc[j] = pair(j, 0);
+            for (int k = 1; k < n; ++k)
+                for (int j = 0; j < 4; ++j) acc[j] = _mm256_add_ps(acc[j], pair(j, k));
+            for (int j = 0; j < 4; ++j) {
+                _mm_storeu_ps(out + (c + 2 * j) * C, _mm256_castps256_ps128(acc[j]));
+                _mm_storeu_ps(out + (c + 2 * j + 1) * C, _mm256_extractf128_ps(acc[j], 1));
+            }
+        }
+#endif
         for (; c + 4 <= end; c += 4) {
             const T* p[4];
             const float* wc[4];
