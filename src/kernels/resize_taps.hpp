@@ -122,26 +122,6 @@ inline __m128 load4(const T* p) {
     }
 }
 
-#if RVL_VEC_BYTES >= 32
-// Four consecutive elements at a and four at b as the two halves of one
-// 32-byte register of floats.
-template <class T>
-inline __m256 load4x2(const T* a, const T* b) {
-    if constexpr (std::is_same_v<T, float>) {
-        return _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(a)), _mm_loadu_ps(b), 1);
-    } else if constexpr (sizeof(T) == 1) {
-        std::int32_t x, y;
-        __builtin_memcpy(&x, a, 4);
-        __builtin_memcpy(&y, b, 4);
-        return _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_insert_epi32(_mm_cvtsi32_si128(x), y, 1)));
-    } else {
-        const __m128i v = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a)),
-                                             _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b)));
-        return _mm256_cvtepi32_ps(std::is_signed_v<T> ? _mm256_cvtepi16_epi32(v) : _mm256_cvtepu16_epi32(v));
-    }
-}
-#endif
-
 // The horizontal pass over output columns [c0, c1): column c sums the n
 // pixels from pixel cols[c] + shift of `in` with the weights w[c * n ..],
 // per channel;
@@ -189,30 +169,6 @@ void tap_row(const T* in, const std::int32_t* cols, std::int64_t shift, const fl
         // next column overwrites, so the range's last column is left to the
         // scalar loop.
         const std::int64_t end = C == 3 ? std::min(c1 - 1, safe) : c1;
-#if RVL_VEC_BYTES >= 32
-        // 32-byte registers: two pixels per register (the same lane
-        // operations), four pairs interleaved.
-        for (; c + 8 <= end; c += 8) {
-            const T* p[8];
-            const float* wc[8];
-            for (int j = 0; j < 8; ++j) {
-                p[j] = in + first(c + j);
-                wc[j] = w + (c + j) * n;
-            }
-            auto pair = [&](int j, int k) {
-                const __m256 x = load4x2(p[2 * j] + k * C, p[2 * j + 1] + k * C);
-                return _mm256_mul_ps(x, _mm256_set_m128(_mm_set1_ps(wc[2 * j + 1][k]), _mm_set1_ps(wc[2 * j][k])));
-            };
-            __m256 acc[4];
-            for (int j = 0; j < 4; ++j) acc[j] = pair(j, 0);
-            for (int k = 1; k < n; ++k)
-                for (int j = 0; j < 4; ++j) acc[j] = _mm256_add_ps(acc[j], pair(j, k));
-            for (int j = 0; j < 4; ++j) {
-                _mm_storeu_ps(out + (c + 2 * j) * C, _mm256_castps256_ps128(acc[j]));
-                _mm_storeu_ps(out + (c + 2 * j + 1) * C, _mm256_extractf128_ps(acc[j], 1));
-            }
-        }
-#endif
         for (; c + 4 <= end; c += 4) {
             const T* p[4];
             const float* wc[4];
@@ -417,6 +373,28 @@ void pair_block_row_u8(const std::uint8_t* const* rows, int rowCount, std::int64
     };
     std::int64_t i = 0;
     if constexpr (C != 3) {
+#if RVL_VEC_BYTES >= 32
+        // 32-byte registers: the same sums per 128-bit half, 64 source
+        // bytes a step; the packs work per half, one permutation restores
+        // the order.
+        const __m256i order2 = _mm256_broadcastsi128_si256(order), ones2 = _mm256_set1_epi8(1), one2 = _mm256_set1_epi16(1);
+        const __m256i mask2 = _mm256_broadcastsi128_si256(mask), half2 = _mm256_broadcastsi128_si256(half);
+        auto means2 = [&](std::int64_t at) {
+            __m256i sum = _mm256_setzero_si256();
+            for (int l = 0; l < ky; ++l) {
+                __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[l] + at));
+                if constexpr (C != 1) x = _mm256_shuffle_epi8(x, order2);
+                sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(x, ones2));
+            }
+            const __m256i q = _mm256_srl_epi16(sum, count), r = _mm256_and_si256(sum, mask2);
+            const __m256i up = _mm256_or_si256(_mm256_and_si256(_mm256_cmpgt_epi16(r, half2), one2),
+                                               _mm256_and_si256(_mm256_cmpeq_epi16(r, half2), _mm256_and_si256(q, one2)));
+            return _mm256_add_epi16(q, up);
+        };
+        for (; i + 64 <= inBytes && i / 2 + 32 <= outBytes; i += 64)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i / 2),
+                                _mm256_permute4x64_epi64(_mm256_packus_epi16(means2(i), means2(i + 32)), 0xD8));
+#endif
         for (; i + 32 <= inBytes && i / 2 + 16 <= outBytes; i += 32)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i / 2), _mm_packus_epi16(means(i), means(i + 16)));
     }
