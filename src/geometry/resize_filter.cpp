@@ -26,8 +26,6 @@ namespace {
 
 using I64 = std::int64_t;
 
-I64 w32(I64 n) { return (n + 31) & ~I64{31}; }
-
 template <class T, int C>
 class FilterTile {
 public:

@@ -20,8 +20,6 @@ namespace {
 
 using I64 = std::int64_t;
 
-I64 w32(I64 n) { return (n + 31) & ~I64{31}; }
-
 // The tables after the header: index tables take 4 W(n) bytes, weight
 // tables start on a 32-byte boundary. These are the sizes GetSize reports.
 class Tables {

@@ -39,8 +39,6 @@ namespace {
 
 using I64 = std::int64_t;
 
-I64 w32(I64 n) { return (n + 31) & ~I64{31}; }
-
 bool known_interpolation(int interp) { return interp == 0 || interp == 1 || interp == 2 || interp == 6 || interp == 8 || interp == 16; }
 
 // Antialiasing taps of one axis: k for an enlargement, else 2 ceil(k * scale).

@@ -80,6 +80,10 @@ inline double mapped_position(const Axis& a, std::int64_t d) {
     return (d + 0.5) * s - 0.5;
 }
 
+// n rounded up to a multiple of 32: the sizes count tables and rows in
+// such units.
+inline std::int64_t w32(std::int64_t n) { return (n + 31) & ~std::int64_t{31}; }
+
 // Super-sampling taps per period position for reduced lengths S' and D':
 // floor(S'/D') plus 0, 1 or 2 as S' mod D' is 0, 1 or more.
 inline std::int64_t super_tap_count(std::int64_t S, std::int64_t D) {
