@@ -3130,6 +3130,151 @@ RVL_API RvlResult rvliResizeAntialiasing_32f_C3R_L(const Rvl32f* pSrc, Rvl64s sr
 RVL_API RvlResult rvliResizeAntialiasing_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstOffset, RvlSize dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 RVL_API RvlResult rvliResizeAntialiasing_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstOffset, RvlSizeL dstSize, RvlBorderMode border, const Rvl32f* pBorderValue, const RvlResizeSpec* pSpec, Rvl8u* pBuffer);
 
+/* ---- Affine warp and transform helpers ----------------------------------
+ * coeffs[2][3] maps (x, y) to (c00 x + c01 y + c02, c10 x + c11 y + c12);
+ * quadrangles are the images of a rectangle's pixel-centre corners (x, y),
+ * (x+w-1, y), (x+w-1, y+h-1), (x, y+h-1). The warp follows the three-call
+ * protocol: rvliWarpAffineGetSize, an Init, rvliWarpGetBufferSize, then any
+ * tile of the destination through a worker. */
+RVL_API RvlResult rvliGetRotateTransform(double angle, double xShift, double yShift, double coeffs[2][3]);
+RVL_API RvlResult rvliGetRotateTransform_L(double angle, double xShift, double yShift, double coeffs[2][3]);
+RVL_API RvlResult rvliGetRotateShift(double xCenter, double yCenter, double angle, double* pXShift, double* pYShift);
+RVL_API RvlResult rvliGetRotateShift_L(double xCenter, double yCenter, double angle, double* pXShift, double* pYShift);
+RVL_API RvlResult rvliGetAffineTransform(RvlRect srcRoi, const double quad[4][2], double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineQuad(RvlRect srcRoi, double quad[4][2], const double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineBound(RvlRect srcRoi, double bound[2][2], const double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineTransform_L(RvlRectL srcRoi, const double quad[4][2], double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineQuad_L(RvlRectL srcRoi, double quad[4][2], const double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineBound_L(RvlRectL srcRoi, double bound[2][2], const double coeffs[2][3]);
+RVL_API RvlResult rvliGetAffineSrcRoi(RvlSize srcSize, const double coeffs[2][3], RvlMappingDirection direction, RvlPoint dstRoiOffset, RvlSize dstRoiSize, RvlRect* pSrcRoi);
+RVL_API RvlResult rvliGetAffineSrcRoi_L(RvlSizeL srcSize, const double coeffs[2][3], RvlMappingDirection direction, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, RvlRectL* pSrcRoi);
+RVL_API RvlResult rvliWarpAffineGetSize(RvlSize srcSize, RvlSize dstSize, int dataType, const double coeffs[2][3], RvlInterpolation interpolation, RvlMappingDirection direction, RvlBorderMode border, int* pSpecSize, int* pInitBufSize);
+RVL_API RvlResult rvliWarpAffineGetSize_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, const double coeffs[2][3], RvlInterpolation interpolation, RvlMappingDirection direction, RvlBorderMode border, Rvl64s* pSpecSize, Rvl64s* pInitBufSize);
+RVL_API RvlResult rvliWarpAffineNearestInit(RvlSize srcSize, RvlSize dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec);
+RVL_API RvlResult rvliWarpAffineNearestInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec);
+RVL_API RvlResult rvliWarpAffineLinearInit(RvlSize srcSize, RvlSize dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec);
+RVL_API RvlResult rvliWarpAffineLinearInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec);
+RVL_API RvlResult rvliWarpAffineCubicInit(RvlSize srcSize, RvlSize dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, double valueB, double valueC, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliWarpAffineCubicInit_L(RvlSizeL srcSize, RvlSizeL dstSize, int dataType, const double coeffs[2][3], RvlMappingDirection direction, int numChannels, double valueB, double valueC, RvlBorderMode border, const double* pBorderValue, int smoothEdge, RvlWarpSpec* pSpec, Rvl8u* pInitBuf);
+RVL_API RvlResult rvliWarpGetBufferSize(const RvlWarpSpec* pSpec, RvlSize dstSize, int* pBufSize);
+RVL_API RvlResult rvliWarpGetBufferSize_L(const RvlWarpSpec* pSpec, RvlSizeL dstSize, Rvl64s* pBufSize);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C1R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C3R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineNearest_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C1R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C3R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineLinear_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C1R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C1R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C3R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C3R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C4R(const Rvl8u* pSrc, int srcStep, Rvl8u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_8u_C4R_L(const Rvl8u* pSrc, Rvl64s srcStep, Rvl8u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C1R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C1R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C3R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C3R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C4R(const Rvl16u* pSrc, int srcStep, Rvl16u* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16u_C4R_L(const Rvl16u* pSrc, Rvl64s srcStep, Rvl16u* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C1R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C1R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C3R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C3R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C4R(const Rvl16s* pSrc, int srcStep, Rvl16s* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_16s_C4R_L(const Rvl16s* pSrc, Rvl64s srcStep, Rvl16s* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C1R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C1R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C3R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C3R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C4R(const Rvl32f* pSrc, int srcStep, Rvl32f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_32f_C4R_L(const Rvl32f* pSrc, Rvl64s srcStep, Rvl32f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C1R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C1R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C3R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C3R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C4R(const Rvl64f* pSrc, int srcStep, Rvl64f* pDst, int dstStep, RvlPoint dstRoiOffset, RvlSize dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+RVL_API RvlResult rvliWarpAffineCubic_64f_C4R_L(const Rvl64f* pSrc, Rvl64s srcStep, Rvl64f* pDst, Rvl64s dstStep, RvlPointL dstRoiOffset, RvlSizeL dstRoiSize, const RvlWarpSpec* pSpec, Rvl8u* pBuffer);
+
+/* ---- Remap ----------------------------------------------------------------
+ * Each destination pixel (x, y) of the ROI samples the source at
+ * (xMap(x, y), yMap(x, y)) in whole-image coordinates; points outside the
+ * source ROI leave the destination pixel as it is. AC4R keeps the fourth
+ * channel of the destination. */
+RVL_API RvlResult rvliRemap_8u_C1R(const Rvl8u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_8u_C3R(const Rvl8u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_8u_C4R(const Rvl8u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_8u_AC4R(const Rvl8u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl8u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16u_C1R(const Rvl16u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16u_C3R(const Rvl16u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16u_C4R(const Rvl16u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16u_AC4R(const Rvl16u* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16u* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16s_C1R(const Rvl16s* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16s_C3R(const Rvl16s* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16s_C4R(const Rvl16s* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_16s_AC4R(const Rvl16s* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl16s* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_32f_C1R(const Rvl32f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_32f_C3R(const Rvl32f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_32f_C4R(const Rvl32f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_32f_AC4R(const Rvl32f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl32f* pMapX, int mapXStep, const Rvl32f* pMapY, int mapYStep, Rvl32f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_64f_C1R(const Rvl64f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl64f* pMapX, int mapXStep, const Rvl64f* pMapY, int mapYStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_64f_C3R(const Rvl64f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl64f* pMapX, int mapXStep, const Rvl64f* pMapY, int mapYStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_64f_C4R(const Rvl64f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl64f* pMapX, int mapXStep, const Rvl64f* pMapY, int mapYStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+RVL_API RvlResult rvliRemap_64f_AC4R(const Rvl64f* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRoi, const Rvl64f* pMapX, int mapXStep, const Rvl64f* pMapY, int mapYStep, Rvl64f* pDst, int dstStep, RvlSize dstRoiSize, int interpolation);
+
 /* ==== Frequency transforms ============================================== */
 
 /* ---- 2-D FFT of 2^orderX x 2^orderY images, and packed spectra -----------

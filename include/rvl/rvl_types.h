@@ -108,6 +108,9 @@ enum {
     rvlResWarnSqrtOfNegative = 3,
     rvlResWarnLogOfZero = 7,
     rvlResWarnLogOfNegative = 8,
+    /** warning: the quadrangle given to rvliGetAffineTransform is not a
+     *  parallelogram; its fourth vertex was not used */
+    rvlResWarnNotParallelogram = 28,
     rvlResWarnRoiOutside = 29,
     rvlResWarnQuadOutside = 30,
     rvlResWarnVolumeOutside = 40,
@@ -255,6 +258,10 @@ typedef struct RvlFilterSpec_ RvlFilterSpec;
 /** Specification of a resize: caller memory of the size rvliResizeGetSize
  *  reports, filled by a resize Init, read-only while resizing. Opaque. */
 typedef struct RvlResizeSpec_ RvlResizeSpec;
+
+/** Specification of a warp: caller memory of the size rvliWarpAffineGetSize
+ *  reports, filled by a warp Init, read-only while warping. Opaque. */
+typedef struct RvlWarpSpec_ RvlWarpSpec;
 
 /** How many pixels beyond each source edge an interpolation reads. */
 typedef struct {

@@ -12,6 +12,7 @@
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
+#include "geometry/lanczos_window.hpp"
 #include "geometry/resize_spec.hpp"
 #include "kernels/rounding.hpp"
 
@@ -75,31 +76,6 @@ double cubic(double x, double B, double C) {
     return 0;
 }
 
-// The Lanczos window sinc(t) sinc(t/a) tabulated in single precision at
-// 200 (a = 2) or 100 (a = 3) samples per unit, read by linear interpolation.
-class LanczosTable {
-public:
-    explicit LanczosTable(int lobes) : a_(lobes), n_(lobes == 2 ? 200 : 100) {
-        constexpr double kPi = 3.14159265358979323846;
-        auto sinc = [](double x) { return x == 0 ? 1.0 : std::sin(kPi * x) / (kPi * x); };
-        for (int j = 0; j <= a_ * n_; ++j) {
-            const double t = static_cast<double>(j) / n_;
-            t_[j] = static_cast<float>(sinc(t) * sinc(t / a_));
-        }
-    }
-    float operator()(float t) const {
-        const float at = std::fabs(t);
-        if (!(at < static_cast<float>(a_))) return 0.0f;
-        const float u = at * static_cast<float>(n_);
-        const int j = static_cast<int>(u);
-        return t_[j] + (t_[j + 1] - t_[j]) * (u - static_cast<float>(j));
-    }
-
-private:
-    int a_, n_;
-    float t_[401];
-};
-
 // Divides the n weights by their sum (accumulated in order, in single precision).
 void normalise(float* w, int n) {
     float sum = 0.0f;
@@ -119,7 +95,7 @@ struct FilterParams {
 // f32 fraction of each position (in the Init buffer), then the weights from
 // those fractions.
 void build_filter_axis(Axis& a, I64 src, I64 dst, I64 half, std::int32_t* index, float* fractions, float* weights,
-                       const FilterParams& p, const LanczosTable* table) {
+                       const FilterParams& p, const LanczosWindow* table) {
     build_axis(a, src, dst, half, index);
     for (I64 d = 0; d < dst; ++d) {
         const double x = mapped_position(a, d);
@@ -150,7 +126,7 @@ void build_filter_spec(RvlResizeSpec* pSpec, Rvl8u* pInitBuf, std::uint32_t magi
     float* wy = tables.weights(2 * half * dh);
     float* wx = tables.weights(2 * half * dw);
     float* fractions = align64<float>(pInitBuf);  // rows, then columns
-    std::optional<LanczosTable> table;
+    std::optional<LanczosWindow> table;
     if (p.kind == Kind::Lanczos) table.emplace(p.lobes);
     build_filter_axis(s->vy, sh, dh, half, rows, fractions, wy, p, table ? &*table : nullptr);
     build_filter_axis(s->vx, sw, dw, half, cols, fractions + w32(dh), wx, p, table ? &*table : nullptr);

@@ -17,21 +17,29 @@ import sys
 
 
 def params_of(text):
+    """(type, name, length, call type) per parameter. An array parameter is
+    described as a pointer to its elements with its total length; a
+    two-dimensional one is passed as a pointer to its rows."""
     out = []
     for p in (x.strip() for x in text.split(',')):
         if p == 'void' or not p:
             continue
-        m = re.match(r'^(.*?)(\w+)\s*(\[\d*\])?$', p)
+        m = re.match(r'^(.*?)(\w+)\s*((?:\[\d*\])*)$', p)
         if not m:
             raise SystemExit('cannot read parameter: ' + p)
-        ctype, name, array = m.group(1).strip(), m.group(2), m.group(3)
-        if array:  # an array parameter is a pointer
-            length = array[1:-1]
-            ctype = ctype + '*'
-        else:
-            length = ''
+        ctype, name, arrays = m.group(1).strip(), m.group(2), m.group(3)
+        dims = re.findall(r'\[(\d*)\]', arrays)
         ctype = re.sub(r'\s+', ' ', ctype).replace(' *', '*')
-        out.append((ctype, name, length or '0'))
+        call = ctype
+        length = '0'
+        if dims:
+            total = 1
+            for d in dims:
+                total *= int(d or 1)
+            length = str(total) if dims[0] else '0'
+            call = ctype + ('*' if len(dims) == 1 else '(*)' + ''.join('[%s]' % d for d in dims[1:]))
+            ctype = ctype + '*'
+        out.append((ctype, name, length, call))
     return out
 
 
@@ -44,8 +52,8 @@ def main():
     table = []
     for name, args in protos:
         ps = params_of(args)
-        desc = ', '.join('{"%s", "%s", %s}' % p for p in ps)
-        call = ', '.join('a.get<%s>(%d)' % (p[0], i) for i, p in enumerate(ps))
+        desc = ', '.join('{"%s", "%s", %s}' % p[:3] for p in ps)
+        call = ', '.join('a.get<%s>(%d)' % (p[3], i) for i, p in enumerate(ps))
         lines.append('inline constexpr Param kParams_%s[] = {%s};' % (name, desc))
         table.append('    {"%s", {kParams_%s, %d}, [](const ArgPack& a) -> RvlResult { return %s(%s); },'
                      % (name, name, len(ps), name, call))
