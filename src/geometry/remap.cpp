@@ -9,6 +9,7 @@
 #include "frame/check.hpp"
 #include "frame/entry.hpp"
 #include "geometry/lanczos_window.hpp"
+#include "kernels/remap_row.hpp"
 #include "kernels/remap_sample.hpp"
 #include "kernels/rounding.hpp"
 
@@ -106,7 +107,14 @@ RvlResult remap_image(const T* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRo
         const char* mx = reinterpret_cast<const char*>(pMapX) + y * mapXStep;
         const char* my = reinterpret_cast<const char*>(pMapY) + y * mapYStep;
         char* d = reinterpret_cast<char*>(pDst) + y * dstStep;
-        for (I64 x = 0; x < dstRoiSize.width; ++x, d += CH * sizeof(T)) {
+        I64 x = 0;
+        if constexpr (CH == 1 && (std::is_same_v<T, Rvl8u> || std::is_same_v<T, Rvl32f>)) {
+            if (interp == rvlInterLinear && !blend && row_fits(s)) {
+                x = linear_row(s, mx, my, d, dstRoiSize.width);
+                d += x * sizeof(T);
+            }
+        }
+        for (; x < dstRoiSize.width; ++x, d += CH * sizeof(T)) {
             const M X = load<M>(mx + x * sizeof(M)), Y = load<M>(my + x * sizeof(M));
             // Points outside the ROI, and map values that are not numbers,
             // leave the pixel as it is.

@@ -22,6 +22,7 @@
 #include "frame/check.hpp"
 #include "geometry/warp_spec.hpp"
 #include "kernels/rounding.hpp"
+#include "kernels/warp_band.hpp"
 #include "kernels/warp_sample.hpp"
 
 namespace rvl::warp {
@@ -91,17 +92,29 @@ inline void warp_run(const Job& j, const Source<T, CH>& src, const kernels::warp
     char* d = j.dst + (y - j.y) * j.dstStep + (c0 - j.x) * static_cast<std::int64_t>(CH * sizeof(T));
     constexpr std::int64_t kPixel = CH * sizeof(T);
     const bool smooth = E == Edge::Inside && j.s->smoothEdge;
+    constexpr bool kInRegister = CH >= 3 && !std::is_same_v<T, double>;
+    __m128 border = _mm_setzero_ps();
+    if constexpr (kInRegister) border = kernels::warp::splat_px<T, CH>(src.border);
     for (std::int64_t x = c0; x <= c1; ++x, X += b00, Y += b10, d += kPixel) {
         if constexpr (Interp == rvlInterNearest) {
-            T v[CH];
-            kernels::warp::sample_nearest<T, CH, E>(src, X, Y, v);
+            const char* p = kernels::warp::nearest_pixel<T, CH, E>(src, X, Y);
+            const T* v = p ? nullptr : src.border;
+            T px[CH];
+            if (p) __builtin_memcpy(px, p, sizeof px);
+            else __builtin_memcpy(px, v, sizeof px);
             if (smooth) {
                 Acc<T> a[CH];
-                for (int c = 0; c < CH; ++c) a[c] = static_cast<Acc<T>>(v[c]);
+                for (int c = 0; c < CH; ++c) a[c] = static_cast<Acc<T>>(px[c]);
                 blend_edge<T, CH>(j, X, Y, a, d);
                 for (int c = 0; c < CH; ++c) kernels::warp::store_value<T>(d + c * sizeof(T), a[c]);
             } else {
-                for (int c = 0; c < CH; ++c) kernels::warp::store<T>(d + c * sizeof(T), v[c]);
+                __builtin_memcpy(d, px, sizeof px);
+            }
+        } else if (kInRegister && !smooth) {
+            if constexpr (kInRegister) {
+                const __m128 v = Interp == rvlInterLinear ? kernels::warp::sample_linear_px<T, CH, E>(src, border, X, Y)
+                                                          : kernels::warp::sample_cubic_px<T, CH, E>(src, cubic, border, X, Y);
+                kernels::warp::store_px<T, CH>(d, v);
             }
         } else {
             Acc<T> v[CH];
@@ -113,6 +126,53 @@ inline void warp_run(const Job& j, const Source<T, CH>& src, const kernels::warp
     }
 }
 
+// Row y of the tile: for a constant border the row filled with the border
+// value; the columns to interpolate, [*c0, *c1] (empty when *c0 > *c1).
+template <class T, int CH, Edge E>
+inline void row_columns(const Job& j, const T* border, std::int64_t y, std::int64_t* c0, std::int64_t* c1) {
+    *c0 = j.x, *c1 = j.x + j.width - 1;
+    if constexpr (E != Edge::Replicate) {
+        const ColumnRange r = (E == Edge::Constant ? j.s->widened : j.s->inside).at(j.s, y);
+        *c0 = std::max<std::int64_t>(*c0, r.first);
+        *c1 = std::min<std::int64_t>(*c1, r.last);
+    }
+    if constexpr (E == Edge::Constant) {
+        // The border value where nothing is interpolated (the columns that
+        // are get their values next).
+        constexpr std::int64_t kPixel = CH * sizeof(T);
+        char* d = j.dst + (y - j.y) * j.dstStep - j.x * kPixel;
+        const std::int64_t end = j.x + j.width;
+        const std::int64_t gap = *c0 > *c1 ? end : *c0;
+        for (std::int64_t x = j.x; x < gap; ++x) __builtin_memcpy(d + x * kPixel, border, kPixel);
+        for (std::int64_t x = *c0 > *c1 ? end : *c1 + 1; x < end; ++x) __builtin_memcpy(d + x * kPixel, border, kPixel);
+    }
+}
+
+// Linear 8u and 32f: bands of rows in register lanes.
+template <class T, int CH, Edge E>
+bool warp_bands(const Job& j, const Source<T, CH>& src, double Xr, double Yr) {
+    using kernels::warp::kBandRows;
+    const WarpData* s = j.s;
+    kernels::warp::Band band{};
+    band.src = j.src, band.srcStep = j.srcStep, band.w = s->srcW, band.h = s->srcH;
+    for (int c = 0; c < CH; ++c) band.border[c] = static_cast<float>(src.border[c]);
+    band.b00 = s->b[0][0], band.b10 = s->b[1][0];
+    band.x = j.x;
+    bool wrote = E == Edge::Constant;
+    for (std::int64_t y = j.y; y < j.y + j.height; y += kBandRows) {
+        for (int r = 0; r < kBandRows; ++r, Xr += s->b[0][1], Yr += s->b[1][1]) {
+            band.first[r] = 1, band.last[r] = 0;
+            band.X0[r] = Xr, band.Y0[r] = Yr;
+            if (y + r >= j.y + j.height) continue;
+            row_columns<T, CH, E>(j, src.border, y + r, &band.first[r], &band.last[r]);
+            band.dst[r] = j.dst + (y + r - j.y) * j.dstStep;
+            wrote |= band.first[r] <= band.last[r];
+        }
+        kernels::warp::linear_band<T, CH, E>(band);
+    }
+    return wrote;
+}
+
 // The rows of the tile; true when a pixel was written.
 template <class T, int CH, int Interp, Edge E>
 bool warp_rows(const Job& j) {
@@ -122,21 +182,14 @@ bool warp_rows(const Job& j) {
     const kernels::warp::CubicPoly cubic(s->B, s->C);
     double Xr = s->b[0][2], Yr = s->b[1][2];
     for (std::int64_t y = 0; y < j.y; ++y) Xr += s->b[0][1], Yr += s->b[1][1];
-    const std::int64_t last = j.x + j.width - 1;
-    bool wrote = false;
+    if constexpr (Interp == rvlInterLinear && (std::is_same_v<T, Rvl8u> || std::is_same_v<T, float>)) {
+        const bool smooth = E == Edge::Inside && s->smoothEdge;
+        if (!smooth && kernels::warp::band_fits<T, CH>(s->srcW, s->srcH, j.srcStep)) return warp_bands<T, CH, E>(j, src, Xr, Yr);
+    }
+    bool wrote = E == Edge::Constant;
     for (std::int64_t y = j.y; y < j.y + j.height; ++y, Xr += s->b[0][1], Yr += s->b[1][1]) {
-        std::int64_t c0 = j.x, c1 = last;
-        if constexpr (E == Edge::Constant) {
-            char* d = j.dst + (y - j.y) * j.dstStep;
-            for (std::int64_t x = 0; x < j.width; ++x)
-                for (int c = 0; c < CH; ++c) kernels::warp::store<T>(d + (x * CH + c) * static_cast<std::int64_t>(sizeof(T)), src.border[c]);
-            wrote = true;
-        }
-        if constexpr (E != Edge::Replicate) {
-            const ColumnRange r = (E == Edge::Constant ? s->widened : s->inside).at(s, y);
-            c0 = std::max<std::int64_t>(c0, r.first);
-            c1 = std::min<std::int64_t>(c1, r.last);
-        }
+        std::int64_t c0, c1;
+        row_columns<T, CH, E>(j, src.border, y, &c0, &c1);
         if (c0 > c1) continue;
         wrote = true;
         warp_run<T, CH, Interp, E>(j, src, cubic, y, c0, c1, Xr, Yr);

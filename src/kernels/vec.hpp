@@ -590,6 +590,24 @@ inline f32 f32_of(f64 lo, f64 hi) {
 #endif
 }
 
+// The 32-bit words at byte offsets from base, one per lane (gathers where
+// the width has them).
+inline u32 gather_u32(const void* base, i32 offsets) {
+#if RVL_VEC_BYTES == 64
+    return as<u32>(_mm512_i32gather_epi32(as<I>(offsets), base, 1));
+#elif RVL_VEC_BYTES == 32
+    return as<u32>(_mm256_i32gather_epi32(static_cast<const int*>(base), as<I>(offsets), 1));
+#else
+    u32 r;
+    for (std::size_t k = 0; k < lanes<std::uint32_t>; ++k) {
+        std::uint32_t w;
+        __builtin_memcpy(&w, static_cast<const char*>(base) + offsets[k], 4);
+        r[k] = w;
+    }
+    return r;
+#endif
+}
+
 // One bit per 32-bit lane of a comparison result (all-ones lanes), lane 0 in
 // bit 0.
 inline std::uint64_t lane_bits(i32 m) {

@@ -70,20 +70,90 @@ struct Source {
     bool inside(I64 x, I64 y) const { return x >= 0 && x < w && y >= 0 && y < h; }
 };
 
-// ---- Nearest: the pixel (trunc(X + 0.5), trunc(Y + 0.5)) --------------------------
+// ---- Three- and four-channel pixels in one register -------------------------------
+//
+// The channels of a pixel sit in the lanes of a 16-byte register (the same
+// register in every processor variant), so each channel sees exactly the
+// operations of the scalar form. Loads and stores touch only the pixel's
+// own bytes.
 
-template <class T, int CH, Edge E>
-inline void sample_nearest(const Source<T, CH>& s, double X, double Y, T out[CH]) {
-    const double u = std::trunc(X + 0.5), v = std::trunc(Y + 0.5);
-    if constexpr (E == Edge::Constant) {
-        if (!(u >= 0 && u < static_cast<double>(s.w) && v >= 0 && v < static_cast<double>(s.h))) {
-            for (int c = 0; c < CH; ++c) out[c] = s.border[c];
-            return;
+template <class T, int CH>
+inline __m128 load_px(const char* p) {
+    static_assert(CH == 3 || CH == 4, "three or four channels");
+    if constexpr (std::is_same_v<T, float>) {
+        if constexpr (CH == 4) return _mm_loadu_ps(reinterpret_cast<const float*>(p));
+        const __m128 lo = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p)));
+        return _mm_movelh_ps(lo, _mm_load_ss(reinterpret_cast<const float*>(p + 8)));
+    } else if constexpr (sizeof(T) == 1) {
+        // Assembled in a register: bytes stored to memory piecewise and read
+        // back whole would stall the load.
+        std::uint32_t v;
+        if constexpr (CH == 4) {
+            __builtin_memcpy(&v, p, 4);
+        } else {
+            std::uint16_t lo;
+            __builtin_memcpy(&lo, p, 2);
+            v = lo | static_cast<std::uint32_t>(static_cast<unsigned char>(p[2])) << 16;
+        }
+        return _mm_cvtepi32_ps(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(static_cast<int>(v))));
+    } else {
+        std::uint64_t v;
+        if constexpr (CH == 4) {
+            __builtin_memcpy(&v, p, 8);
+        } else {
+            std::uint32_t lo;
+            std::uint16_t hi;
+            __builtin_memcpy(&lo, p, 4);
+            __builtin_memcpy(&hi, p + 4, 2);
+            v = lo | static_cast<std::uint64_t>(hi) << 32;
+        }
+        const __m128i x = _mm_cvtsi64_si128(static_cast<long long>(v));
+        return _mm_cvtepi32_ps(std::is_signed_v<T> ? _mm_cvtepi16_epi32(x) : _mm_cvtepu16_epi32(x));
+    }
+}
+
+template <class T, int CH>
+inline __m128 splat_px(const T* values) {
+    float f[4] = {};
+    for (int c = 0; c < CH; ++c) f[c] = static_cast<float>(values[c]);
+    return _mm_loadu_ps(f);
+}
+
+// The first CH lanes stored as T with the values of store_value (integers
+// clamped in single precision, then rounded to nearest; NaN gives the
+// lowest value).
+template <class T, int CH>
+inline void store_px(char* p, __m128 v) {
+    if constexpr (std::is_same_v<T, float>) {
+        float t[4];
+        _mm_storeu_ps(t, v);
+        __builtin_memcpy(p, t, CH * sizeof(float));
+    } else {
+        constexpr float lo = static_cast<float>(std::numeric_limits<T>::min());
+        constexpr float hi = static_cast<float>(std::numeric_limits<T>::max());
+        const __m128 x = _mm_min_ps(_mm_max_ps(v, _mm_set1_ps(lo)), _mm_set1_ps(hi));  // NaN becomes lo
+        const __m128i i = _mm_cvtps_epi32(x);
+        if constexpr (sizeof(T) == 1) {
+            const int packed = _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packus_epi32(i, i), i));
+            __builtin_memcpy(p, &packed, CH);
+        } else {
+            const __m128i h = std::is_signed_v<T> ? _mm_packs_epi32(i, i) : _mm_packus_epi32(i, i);
+            const long long packed = _mm_cvtsi128_si64(h);
+            __builtin_memcpy(p, &packed, CH * 2);
         }
     }
-    const I64 x = clamp_index(u, 0, s.w - 1), y = clamp_index(v, 0, s.h - 1);
-    const char* p = s.pixel(x, y);
-    for (int c = 0; c < CH; ++c) out[c] = load<T>(p + c * sizeof(T));
+}
+
+// ---- Nearest: the pixel (trunc(X + 0.5), trunc(Y + 0.5)) --------------------------
+
+// The source pixel's address, or null for the border value (constant).
+template <class T, int CH, Edge E>
+inline const char* nearest_pixel(const Source<T, CH>& s, double X, double Y) {
+    const double u = std::trunc(X + 0.5), v = std::trunc(Y + 0.5);
+    if constexpr (E == Edge::Constant) {
+        if (!(u >= 0 && u < static_cast<double>(s.w) && v >= 0 && v < static_cast<double>(s.h))) return nullptr;
+    }
+    return s.pixel(clamp_index(u, 0, s.w - 1), clamp_index(v, 0, s.h - 1));
 }
 
 // ---- Linear -------------------------------------------------------------------
@@ -150,6 +220,32 @@ inline void sample_linear(const Source<T, CH>& s, double X, double Y, Acc<T> out
         const A bottom = p10 + (p11 - p10) * fx;
         out[c] = top + fy * (bottom - top);
     }
+}
+
+// The same for three and four channels in one register.
+template <class T, int CH, Edge E>
+inline __m128 sample_linear_px(const Source<T, CH>& s, const __m128 border, double X, double Y) {
+    const LinearAxis ax = linear_axis<E>(X, s.w), ay = linear_axis<E>(Y, s.h);
+    const __m128 fx = _mm_set1_ps(static_cast<float>(ax.f)), fy = _mm_set1_ps(static_cast<float>(ay.f));
+    const char* r0 = s.base + ay.i0 * s.step;
+    const char* r1 = s.base + ay.i1 * s.step;
+    constexpr I64 kPixel = CH * static_cast<I64>(sizeof(T));
+    __m128 p00, p01, p10, p11;
+    if constexpr (E == Edge::Constant) {
+        p00 = ax.out0 || ay.out0 ? border : load_px<T, CH>(r0 + ax.i0 * kPixel);
+        p01 = ax.out1 || ay.out0 ? border : load_px<T, CH>(r0 + ax.i1 * kPixel);
+        p10 = ax.out0 || ay.out1 ? border : load_px<T, CH>(r1 + ax.i0 * kPixel);
+        p11 = ax.out1 || ay.out1 ? border : load_px<T, CH>(r1 + ax.i1 * kPixel);
+    } else {
+        (void)border;
+        p00 = load_px<T, CH>(r0 + ax.i0 * kPixel);
+        p01 = load_px<T, CH>(r0 + ax.i1 * kPixel);
+        p10 = load_px<T, CH>(r1 + ax.i0 * kPixel);
+        p11 = load_px<T, CH>(r1 + ax.i1 * kPixel);
+    }
+    const __m128 top = _mm_add_ps(p00, _mm_mul_ps(_mm_sub_ps(p01, p00), fx));
+    const __m128 bottom = _mm_add_ps(p10, _mm_mul_ps(_mm_sub_ps(p11, p10), fx));
+    return _mm_add_ps(top, _mm_mul_ps(fy, _mm_sub_ps(bottom, top)));
 }
 
 // ---- Cubic (B, C) -------------------------------------------------------------
@@ -241,6 +337,33 @@ inline void sample_cubic(const Source<T, CH>& s, const CubicPoly& k, double X, d
         }
         out[c] = sum;
     }
+}
+
+// The same for three and four channels in one register.
+template <class T, int CH, Edge E>
+inline __m128 sample_cubic_px(const Source<T, CH>& s, const CubicPoly& k, const __m128 border, double X, double Y) {
+    I64 xs[4], ys[4];
+    bool xo[4], yo[4];
+    float fx, fy;
+    cubic_axis<E>(X, s.w, s.inLeft, s.inRight, xs, xo, &fx);
+    cubic_axis<E>(Y, s.h, s.inTop, s.inBottom, ys, yo, &fy);
+    float wx[4], wy[4];
+    k.weights(fx, wx);
+    k.weights(fy, wy);
+    constexpr I64 kPixel = CH * static_cast<I64>(sizeof(T));
+    __m128 sum = _mm_setzero_ps();
+    for (int r = 0; r < 4; ++r) {
+        const char* row = s.base + ys[r] * s.step;
+        __m128 h = _mm_setzero_ps();
+        for (int q = 0; q < 4; ++q) {
+            const __m128 p = E == Edge::Constant && (xo[q] || yo[r]) ? border : load_px<T, CH>(row + xs[q] * kPixel);
+            const __m128 t = _mm_mul_ps(p, _mm_set1_ps(wx[q]));
+            h = q == 0 ? t : _mm_add_ps(h, t);
+        }
+        const __m128 t = _mm_mul_ps(h, _mm_set1_ps(wy[r]));
+        sum = r == 0 ? t : _mm_add_ps(sum, t);
+    }
+    return sum;
 }
 
 }  // namespace rvl::kernels::warp

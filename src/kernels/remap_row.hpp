@@ -1,0 +1,102 @@
+// Linear remap of one-channel 8u and 32f rows, one register lane per
+// destination pixel: the map values of consecutive pixels are loaded
+// together, the taps gathered. Each lane performs the scalar form's
+// operations in its order (linear_q14 and linear), so every variant gives
+// its bytes. Returns the number of leading pixels done (whole registers);
+// the caller finishes the row.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "kernels/remap_sample.hpp"
+#include "kernels/vec.hpp"
+
+namespace rvl::kernels::remap {
+
+// Whether the source can be addressed with 32-bit offsets and is wide
+// enough for the 8u word loads.
+template <class T>
+inline bool row_fits(const Image<T>& s) {
+    const I64 span = (s.h - 1) * (s.step < 0 ? -s.step : s.step) + s.w * static_cast<I64>(sizeof(T));
+    return span < (I64{1} << 31) - 64 && s.w >= 4;
+}
+
+template <class T>
+I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst, I64 width) {
+    using vec::f32;
+    using vec::i32;
+    constexpr I64 L = static_cast<I64>(vec::lanes<float>);
+    const f32 xmin = vec::splat<f32>(static_cast<float>(s.xmin)), xmax = vec::splat<f32>(static_cast<float>(s.xmax));
+    const f32 ymin = vec::splat<f32>(static_cast<float>(s.ymin)), ymax = vec::splat<f32>(static_cast<float>(s.ymax));
+    auto index = [](f32 v, I64 lo, I64 hi, I64 n) {
+        // trunc, limited to [lo, hi] (lanes outside the ROI hold anything),
+        // lowered at hi, kept inside the image.
+        const i32 vlo = vec::splat<i32>(static_cast<int>(lo)), vhi = vec::splat<i32>(static_cast<int>(hi));
+        i32 i = vec::trunc_i32(v);
+        i = i < vlo ? vlo : i;
+        i = i > vhi ? vhi : i;
+        i = i == vhi ? i - 1 : i;
+        const i32 zero = vec::splat<i32>(0), top = vec::splat<i32>(static_cast<int>(n - 2));
+        i = i < zero ? zero : i;
+        return i > top ? top : i;
+    };
+    const i32 step = vec::splat<i32>(static_cast<int>(s.step));
+    I64 k = 0;
+    for (; k + L <= width; k += L) {
+        f32 X, Y;
+        __builtin_memcpy(&X, mapX + k * 4, sizeof X);
+        __builtin_memcpy(&Y, mapY + k * 4, sizeof Y);
+        const std::uint64_t inside = vec::lane_bits(X >= xmin & X <= xmax & Y >= ymin & Y <= ymax);
+        if (!inside) continue;
+        const i32 ix = index(X, s.xmin, s.xmax, s.w), iy = index(Y, s.ymin, s.ymax, s.h);
+        const i32 row0 = iy * step, row1 = row0 + step;
+        alignas(64) std::int32_t outI[L];
+        alignas(64) float outF[L];
+        if constexpr (std::is_same_v<T, Rvl8u>) {
+            const f32 q = vec::splat<f32>(16384.0f);
+            const i32 wx = vec::as<i32>(vec::to_i32(vec::as<vec::F>((X - vec::as<f32>(vec::to_f32(vec::as<vec::I>(ix)))) * q)));
+            const i32 wy = vec::as<i32>(vec::to_i32(vec::as<vec::F>((Y - vec::as<f32>(vec::to_f32(vec::as<vec::I>(iy)))) * q)));
+            const i32 limit = vec::splat<i32>(static_cast<int>(s.w - 4));
+            const i32 start = ix < limit ? ix : limit;
+            const vec::u32 shift = vec::as<vec::u32>((ix - start) * 8);
+            const vec::u32 w0 = vec::gather_u32(s.base, row0 + start) >> shift;
+            const vec::u32 w1 = vec::gather_u32(s.base, row1 + start) >> shift;
+            const i32 a = vec::splat<i32>(16384) - wx, c = vec::splat<i32>(16384) - wy;
+            const i32 t0 = (vec::as<i32>(w0 & 0xFF) * a + vec::as<i32>((w0 >> 8) & 0xFF) * wx) >> 8;
+            const i32 t1 = (vec::as<i32>(w1 & 0xFF) * a + vec::as<i32>((w1 >> 8) & 0xFF) * wx) >> 8;
+            i32 v = (t0 * c + t1 * wy + 33) >> 20;
+            const i32 zero = vec::splat<i32>(0), top = vec::splat<i32>(255);
+            v = v < zero ? zero : v;
+            v = v > top ? top : v;
+            if (inside == (std::uint64_t{1} << L) - 1) {
+                vec::store_low(reinterpret_cast<Rvl8u*>(dst + k), vec::as<vec::I>(v));
+                continue;
+            }
+            vec::storeu(outI, vec::as<vec::I>(v));
+        } else {
+            const f32 fx = X - vec::as<f32>(vec::to_f32(vec::as<vec::I>(ix)));
+            const f32 fy = Y - vec::as<f32>(vec::to_f32(vec::as<vec::I>(iy)));
+            const i32 x4 = ix * 4;
+            const f32 p00 = vec::as<f32>(vec::gather_u32(s.base, row0 + x4)), p01 = vec::as<f32>(vec::gather_u32(s.base, row0 + x4 + 4));
+            const f32 p10 = vec::as<f32>(vec::gather_u32(s.base, row1 + x4)), p11 = vec::as<f32>(vec::gather_u32(s.base, row1 + x4 + 4));
+            const f32 one = vec::splat<f32>(1.0f);
+            const f32 r0 = p00 * (one - fx) + p01 * fx;
+            const f32 r1 = p10 * (one - fx) + p11 * fx;
+            const f32 v = r0 * (one - fy) + r1 * fy;
+            if (inside == (std::uint64_t{1} << L) - 1) {
+                __builtin_memcpy(dst + k * 4, &v, sizeof v);
+                continue;
+            }
+            vec::storeu(outF, vec::as<vec::F>(v));
+        }
+        for (std::uint64_t m = inside; m; m &= m - 1) {
+            const int r = __builtin_ctzll(m);
+            if constexpr (std::is_same_v<T, Rvl8u>) dst[k + r] = static_cast<char>(outI[r]);
+            else __builtin_memcpy(dst + (k + r) * 4, &outF[r], 4);
+        }
+    }
+    return k;
+}
+
+}  // namespace rvl::kernels::remap
