@@ -184,7 +184,12 @@ bool warp_rows(const Job& j) {
     for (std::int64_t y = 0; y < j.y; ++y) Xr += s->b[0][1], Yr += s->b[1][1];
     if constexpr (Interp == rvlInterLinear && (std::is_same_v<T, Rvl8u> || std::is_same_v<T, float>)) {
         const bool smooth = E == Edge::Inside && s->smoothEdge;
-        if (!smooth && kernels::warp::band_fits<T, CH>(s->srcW, s->srcH, j.srcStep)) return warp_bands<T, CH, E>(j, src, Xr, Yr);
+        // Rows that overlap in memory are written one after the other, as
+        // the row-by-row form does.
+        const std::int64_t rowBytes = j.width * CH * static_cast<std::int64_t>(sizeof(T));
+        const bool disjoint = j.height == 1 || j.dstStep >= rowBytes || -j.dstStep >= rowBytes;
+        if (!smooth && disjoint && kernels::warp::band_fits<T, CH>(s->srcW, s->srcH, j.srcStep))
+            return warp_bands<T, CH, E>(j, src, Xr, Yr);
     }
     bool wrote = E == Edge::Constant;
     for (std::int64_t y = j.y; y < j.y + j.height; ++y, Xr += s->b[0][1], Yr += s->b[1][1]) {
