@@ -148,9 +148,10 @@ inline void row_columns(const Job& j, const T* border, std::int64_t y, std::int6
     }
 }
 
-// Linear 8u and 32f: bands of rows in register lanes.
-template <class T, int CH, Edge E>
-bool warp_bands(const Job& j, const Source<T, CH>& src, double Xr, double Yr) {
+// Bands of rows in register lanes: nearest, and linear and cubic 8u and
+// 32f.
+template <class T, int CH, int Interp, Edge E>
+bool warp_bands(const Job& j, const Source<T, CH>& src, const kernels::warp::CubicPoly& cubic, double Xr, double Yr) {
     using kernels::warp::kBandRows;
     const WarpData* s = j.s;
     kernels::warp::Band band{};
@@ -158,6 +159,7 @@ bool warp_bands(const Job& j, const Source<T, CH>& src, double Xr, double Yr) {
     for (int c = 0; c < CH; ++c) band.border[c] = static_cast<float>(src.border[c]);
     band.b00 = s->b[0][0], band.b10 = s->b[1][0];
     band.x = j.x;
+    band.cubic = &cubic;
     bool wrote = E == Edge::Constant;
     for (std::int64_t y = j.y; y < j.y + j.height; y += kBandRows) {
         for (int r = 0; r < kBandRows; ++r, Xr += s->b[0][1], Yr += s->b[1][1]) {
@@ -168,9 +170,30 @@ bool warp_bands(const Job& j, const Source<T, CH>& src, double Xr, double Yr) {
             band.dst[r] = j.dst + (y + r - j.y) * j.dstStep;
             wrote |= band.first[r] <= band.last[r];
         }
-        kernels::warp::linear_band<T, CH, E>(band);
+        if constexpr (Interp == rvlInterNearest) kernels::warp::nearest_band<T, CH, E>(band, src.border);
+        else if constexpr (Interp == rvlInterLinear) kernels::warp::linear_band<T, CH, E>(band);
+        else kernels::warp::cubic_band<T, CH, E>(band);
     }
     return wrote;
+}
+
+// Whether the tile's rows go through bands: rows that do not overlap in
+// memory (overlapping ones are written one after the other, as the
+// row-by-row form does), no smooth edges, a source addressable with 32-bit
+// offsets, and for cubic no in-memory sides.
+template <class T, int CH, int Interp, Edge E>
+bool use_bands(const Job& j) {
+    constexpr bool kTyped = std::is_same_v<T, Rvl8u> || std::is_same_v<T, float>;
+    if constexpr (Interp != rvlInterNearest && !kTyped) {
+        return false;
+    } else {
+        const std::int64_t rowBytes = j.width * CH * static_cast<std::int64_t>(sizeof(T));
+        const bool disjoint = j.height == 1 || j.dstStep >= rowBytes || -j.dstStep >= rowBytes;
+        const bool smooth = E == Edge::Inside && j.s->smoothEdge;
+        const bool memory = j.border.inLeft || j.border.inRight || j.border.inTop || j.border.inBottom;
+        return disjoint && !smooth && !(Interp == rvlInterCubicBC && memory) &&
+               kernels::warp::band_fits<T, CH>(j.s->srcW, j.s->srcH, j.srcStep);
+    }
 }
 
 // The rows of the tile; true when a pixel was written.
@@ -182,15 +205,7 @@ bool warp_rows(const Job& j) {
     const kernels::warp::CubicPoly cubic(s->B, s->C);
     double Xr = s->b[0][2], Yr = s->b[1][2];
     for (std::int64_t y = 0; y < j.y; ++y) Xr += s->b[0][1], Yr += s->b[1][1];
-    if constexpr (Interp == rvlInterLinear && (std::is_same_v<T, Rvl8u> || std::is_same_v<T, float>)) {
-        const bool smooth = E == Edge::Inside && s->smoothEdge;
-        // Rows that overlap in memory are written one after the other, as
-        // the row-by-row form does.
-        const std::int64_t rowBytes = j.width * CH * static_cast<std::int64_t>(sizeof(T));
-        const bool disjoint = j.height == 1 || j.dstStep >= rowBytes || -j.dstStep >= rowBytes;
-        if (!smooth && disjoint && kernels::warp::band_fits<T, CH>(s->srcW, s->srcH, j.srcStep))
-            return warp_bands<T, CH, E>(j, src, Xr, Yr);
-    }
+    if (use_bands<T, CH, Interp, E>(j)) return warp_bands<T, CH, Interp, E>(j, src, cubic, Xr, Yr);
     bool wrote = E == Edge::Constant;
     for (std::int64_t y = j.y; y < j.y + j.height; ++y, Xr += s->b[0][1], Yr += s->b[1][1]) {
         std::int64_t c0, c1;
