@@ -311,17 +311,31 @@ inline I64 cubic_axis(double X, I64 n, bool readBefore, bool readAfter, I64 idx[
 
 // Sum over the rows of (sum over the columns of w_x p) w_y, in tap order,
 // single precision (double for 64f).
+// The 4 x 4 taps of a point: indices, which are outside, weights.
+struct CubicTaps {
+    I64 xs[4], ys[4];
+    bool xo[4], yo[4];
+    float wx[4], wy[4];
+};
+
+template <class T, int CH, Edge E>
+inline CubicTaps cubic_taps(const Source<T, CH>& s, const CubicPoly& k, double X, double Y) {
+    CubicTaps t;
+    float fx, fy;
+    cubic_axis<E>(X, s.w, s.inLeft, s.inRight, t.xs, t.xo, &fx);
+    cubic_axis<E>(Y, s.h, s.inTop, s.inBottom, t.ys, t.yo, &fy);
+    k.weights(fx, t.wx);
+    k.weights(fy, t.wy);
+    return t;
+}
+
 template <class T, int CH, Edge E>
 inline void sample_cubic(const Source<T, CH>& s, const CubicPoly& k, double X, double Y, Acc<T> out[CH]) {
     using A = Acc<T>;
-    I64 xs[4], ys[4];
-    bool xo[4], yo[4];
-    float fx, fy;
-    cubic_axis<E>(X, s.w, s.inLeft, s.inRight, xs, xo, &fx);
-    cubic_axis<E>(Y, s.h, s.inTop, s.inBottom, ys, yo, &fy);
-    float wx[4], wy[4];
-    k.weights(fx, wx);
-    k.weights(fy, wy);
+    const CubicTaps t = cubic_taps<T, CH, E>(s, k, X, Y);
+    const I64 (&xs)[4] = t.xs, (&ys)[4] = t.ys;
+    const bool (&xo)[4] = t.xo, (&yo)[4] = t.yo;
+    const float (&wx)[4] = t.wx, (&wy)[4] = t.wy;
     for (int c = 0; c < CH; ++c) {
         A sum = 0;
         for (int r = 0; r < 4; ++r) {
@@ -342,14 +356,10 @@ inline void sample_cubic(const Source<T, CH>& s, const CubicPoly& k, double X, d
 // The same for three and four channels in one register.
 template <class T, int CH, Edge E>
 inline __m128 sample_cubic_px(const Source<T, CH>& s, const CubicPoly& k, const __m128 border, double X, double Y) {
-    I64 xs[4], ys[4];
-    bool xo[4], yo[4];
-    float fx, fy;
-    cubic_axis<E>(X, s.w, s.inLeft, s.inRight, xs, xo, &fx);
-    cubic_axis<E>(Y, s.h, s.inTop, s.inBottom, ys, yo, &fy);
-    float wx[4], wy[4];
-    k.weights(fx, wx);
-    k.weights(fy, wy);
+    const CubicTaps t = cubic_taps<T, CH, E>(s, k, X, Y);
+    const I64 (&xs)[4] = t.xs, (&ys)[4] = t.ys;
+    const bool (&xo)[4] = t.xo, (&yo)[4] = t.yo;
+    const float (&wx)[4] = t.wx, (&wy)[4] = t.wy;
     constexpr I64 kPixel = CH * static_cast<I64>(sizeof(T));
     __m128 sum = _mm_setzero_ps();
     for (int r = 0; r < 4; ++r) {
