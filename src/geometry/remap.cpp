@@ -108,10 +108,10 @@ RvlResult remap_image(const T* pSrc, RvlSize srcSize, int srcStep, RvlRect srcRo
         const char* my = reinterpret_cast<const char*>(pMapY) + y * mapYStep;
         char* d = reinterpret_cast<char*>(pDst) + y * dstStep;
         I64 x = 0;
-        if constexpr (CH == 1 && (std::is_same_v<T, Rvl8u> || std::is_same_v<T, Rvl32f>)) {
+        if constexpr (std::is_same_v<T, Rvl8u> || (CH == 1 && std::is_same_v<T, Rvl32f>)) {
             if (interp == rvlInterLinear && !blend && row_fits(s)) {
-                x = linear_row(s, mx, my, d, dstRoiSize.width);
-                d += x * sizeof(T);
+                x = linear_row<T, CH, W>(s, mx, my, d, dstRoiSize.width);
+                d += x * CH * static_cast<I64>(sizeof(T));
             }
         }
         for (; x < dstRoiSize.width; ++x, d += CH * sizeof(T)) {

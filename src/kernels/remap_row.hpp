@@ -1,6 +1,6 @@
-// Linear remap of one-channel 8u and 32f rows, one register lane per
-// destination pixel: the map values of consecutive pixels are loaded
-// together, the taps gathered. Each lane performs the scalar form's
+// Linear remap of 8u rows (1, 3 or 4 elements a pixel, W of them written)
+// and one-channel 32f rows, one register lane per destination pixel: the
+// map values of consecutive pixels are loaded together, the taps gathered. Each lane performs the scalar form's
 // operations in its order (linear_q14 and linear), so every variant gives
 // its bytes. Returns the number of leading pixels done (whole registers);
 // the caller finishes the row.
@@ -18,11 +18,20 @@ namespace rvl::kernels::remap {
 // enough for the 8u word loads.
 template <class T>
 inline bool row_fits(const Image<T>& s) {
-    const I64 span = (s.h - 1) * (s.step < 0 ? -s.step : s.step) + s.w * static_cast<I64>(sizeof(T));
+    const I64 span = (s.h - 1) * (s.step < 0 ? -s.step : s.step) + s.w * s.channels * static_cast<I64>(sizeof(T));
     return span < (I64{1} << 31) - 64 && s.w >= 4;
 }
 
-template <class T>
+// The words of the 8u pixels at x in the rows at rowOffset, each shifted to
+// the pixel's first byte; a word ends inside its row.
+template <int CH>
+inline vec::u32 pixel_words(const Image<Rvl8u>& s, vec::i32 rowOffset, vec::i32 x) {
+    const vec::i32 at = x * CH, limit = vec::splat<vec::i32>(static_cast<int>(s.w * CH - 4));
+    const vec::i32 start = at < limit ? at : limit;
+    return vec::gather_u32(s.base, rowOffset + start) >> vec::as<vec::u32>((at - start) * 8);
+}
+
+template <class T, int CH = 1, int W = 1>
 I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst, I64 width) {
     using vec::f32;
     using vec::i32;
@@ -57,23 +66,32 @@ I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst,
             const f32 q = vec::splat<f32>(16384.0f);
             const i32 wx = vec::as<i32>(vec::to_i32(vec::as<vec::F>((X - vec::as<f32>(vec::to_f32(vec::as<vec::I>(ix)))) * q)));
             const i32 wy = vec::as<i32>(vec::to_i32(vec::as<vec::F>((Y - vec::as<f32>(vec::to_f32(vec::as<vec::I>(iy)))) * q)));
-            const i32 limit = vec::splat<i32>(static_cast<int>(s.w - 4));
-            const i32 start = ix < limit ? ix : limit;
-            const vec::u32 shift = vec::as<vec::u32>((ix - start) * 8);
-            const vec::u32 w0 = vec::gather_u32(s.base, row0 + start) >> shift;
-            const vec::u32 w1 = vec::gather_u32(s.base, row1 + start) >> shift;
             const i32 a = vec::splat<i32>(16384) - wx, c = vec::splat<i32>(16384) - wy;
-            const i32 t0 = (vec::as<i32>(w0 & 0xFF) * a + vec::as<i32>((w0 >> 8) & 0xFF) * wx) >> 8;
-            const i32 t1 = (vec::as<i32>(w1 & 0xFF) * a + vec::as<i32>((w1 >> 8) & 0xFF) * wx) >> 8;
-            i32 v = (t0 * c + t1 * wy + 33) >> 20;
+            // One-channel rows read both taps of a row from one word.
+            const vec::u32 w00 = pixel_words<CH>(s, row0, ix), w10 = pixel_words<CH>(s, row1, ix);
+            const vec::u32 w01 = CH == 1 ? w00 >> 8 : pixel_words<CH>(s, row0, ix + 1);
+            const vec::u32 w11 = CH == 1 ? w10 >> 8 : pixel_words<CH>(s, row1, ix + 1);
             const i32 zero = vec::splat<i32>(0), top = vec::splat<i32>(255);
-            v = v < zero ? zero : v;
-            v = v > top ? top : v;
-            if (inside == (std::uint64_t{1} << L) - 1) {
-                vec::store_low(reinterpret_cast<Rvl8u*>(dst + k), vec::as<vec::I>(v));
+            i32 packed = zero;
+            for (int ch = 0; ch < W; ++ch) {
+                auto channel = [&](vec::u32 w) { return vec::as<i32>((w >> (8 * ch)) & 0xFF); };
+                const i32 t0 = (channel(w00) * a + channel(w01) * wx) >> 8;
+                const i32 t1 = (channel(w10) * a + channel(w11) * wx) >> 8;
+                i32 v = (t0 * c + t1 * wy + 33) >> 20;
+                v = v < zero ? zero : v;
+                v = v > top ? top : v;
+                packed |= v << (8 * ch);
+            }
+            const bool all = inside == (std::uint64_t{1} << L) - 1;
+            if (all && CH == 1) {
+                vec::store_low(reinterpret_cast<Rvl8u*>(dst + k), vec::as<vec::I>(packed));
                 continue;
             }
-            vec::storeu(outI, vec::as<vec::I>(v));
+            if (all && CH == 4 && W == 4) {
+                vec::storeu(dst + k * 4, vec::as<vec::I>(packed));
+                continue;
+            }
+            vec::storeu(outI, vec::as<vec::I>(packed));
         } else {
             const f32 fx = X - vec::as<f32>(vec::to_f32(vec::as<vec::I>(ix)));
             const f32 fy = Y - vec::as<f32>(vec::to_f32(vec::as<vec::I>(iy)));
@@ -92,8 +110,15 @@ I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst,
         }
         for (std::uint64_t m = inside; m; m &= m - 1) {
             const int r = __builtin_ctzll(m);
-            if constexpr (std::is_same_v<T, Rvl8u>) dst[k + r] = static_cast<char>(outI[r]);
-            else __builtin_memcpy(dst + (k + r) * 4, &outF[r], 4);
+            if constexpr (std::is_same_v<T, Rvl8u>) {
+                // A three-channel pixel followed by one this block writes
+                // too is stored as a whole word (the next store rewrites
+                // the fourth byte).
+                if (CH == 3 && (m & (m - 1)) && ((m >> (r + 1)) & 1)) __builtin_memcpy(dst + (k + r) * CH, &outI[r], 4);
+                else __builtin_memcpy(dst + (k + r) * CH, &outI[r], W);
+            } else {
+                __builtin_memcpy(dst + (k + r) * 4, &outF[r], 4);
+            }
         }
     }
     return k;

@@ -254,6 +254,17 @@ TEST(Remap, EveryMemberMatchesTheReference) {
     sweep<Rvl64f>(rng);
 }
 
+TEST(Remap, WideRowsEveryLayout) {
+    // Rows long enough for whole registers of every width and a tail, maps
+    // mixing points inside and outside the ROI.
+    Rng rng(29);
+    for (int layout = 0; layout < 4; ++layout)
+        for (int interp : {rvlInterNearest, rvlInterLinear}) {
+            check_remap<Rvl8u>(40, 12, {1, 0, 37, 12}, interp, layout, 83, 4, rng);
+            check_remap<Rvl32f>(40, 12, {0, 1, 40, 9}, interp, layout, 83, 4, rng);
+        }
+}
+
 TEST(Remap, SmallSourcesLowerTheInterpolation) {
     Rng rng(11);
     // 3 x 3: Lanczos and both cubics become linear; 5 x 9: Lanczos becomes
