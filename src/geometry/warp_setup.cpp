@@ -112,13 +112,19 @@ template <class Size, class Out>
 RvlResult get_size(Size src, Size dst, int dataType, const double coeffs[2][3], RvlInterpolation interpolation,
                    RvlMappingDirection direction, RvlBorderMode border, Out* pSpecSize, Out* pInitBufSize) {
     const Request r = request(src, dst, dataType, coeffs, interpolation, direction, border);
-    if (RvlResult st = leading_checks(r, true, !pSpecSize || !pInitBufSize)) return st;
+    if (RvlResult st = leading_checks(r, true, !pSpecSize || !pInitBufSize)) {
+        if (st == rvlResSizeOverflow) *pSpecSize = *pInitBufSize = 0;
+        return st;
+    }
     RoundingScope nearest(Rc::Nearest);
     const Matrices m = matrices(r);
     if (RvlResult st = trailing_checks(r, true, m)) return st;
     const I64 size = spec_size(r, m);
     if constexpr (sizeof(Out) == 4) {
-        if (size >= 0x7FFFFFFF) return rvlResSizeOverflow;
+        if (size >= 0x7FFFFFFF) {
+            *pSpecSize = *pInitBufSize = 0;
+            return rvlResSizeOverflow;
+        }
     }
     *pSpecSize = static_cast<Out>(size);
     *pInitBufSize = static_cast<Out>(kInitBuffer);

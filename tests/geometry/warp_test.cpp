@@ -371,7 +371,9 @@ TEST(WarpAffine, InitChecksInOrder) {
     EXPECT_EQ(size({0, 0}, {0, 0}, 2, nullptr, 3, 5, 0x1F1, nullptr), rvlResBadBorder);
     EXPECT_EQ(size({0, 0}, {0, 0}, 2, ok, 3, 5, 0xF0, nullptr), rvlResNullPointer);
     EXPECT_EQ(size({0, 0}, {0, 0}, 2, ok, 3, 5, 0xF0, &a), rvlResBadSize);
+    a = 7;
     EXPECT_EQ(size({0x2000000, 1}, {1, 1}, 2, ok, 3, 5, 0xF0, &a), rvlResSizeOverflow);
+    EXPECT_EQ(a, 0);  // the size output is set to 0
     EXPECT_EQ(size({1, 1}, {1, 1}, 2, ok, 3, 5, 0xF0, &a), rvlResBadDataType);
     EXPECT_EQ(size({1, 1}, {1, 1}, rvlType64f, ok, 3, 5, 0xF0, &a), rvlResBadInterpolation);
     EXPECT_EQ(size({1, 1}, {1, 1}, rvlType64f, ok, 6, 5, 0xF0, &a), rvlResBadDirection);
