@@ -56,8 +56,12 @@ I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst,
         f32 X, Y;
         __builtin_memcpy(&X, mapX + k * 4, sizeof X);
         __builtin_memcpy(&Y, mapY + k * 4, sizeof Y);
-        const std::uint64_t inside = vec::lane_bits(X >= xmin & X <= xmax & Y >= ymin & Y <= ymax);
+        const vec::i32 in = X >= xmin & X <= xmax & Y >= ymin & Y <= ymax;
+        const std::uint64_t inside = vec::lane_bits(in);
         if (!inside) continue;
+        // Lanes outside the ROI compute on its corner and store nothing.
+        X = in != 0 ? X : xmin;
+        Y = in != 0 ? Y : ymin;
         const i32 ix = index(X, s.xmin, s.xmax, s.w), iy = index(Y, s.ymin, s.ymax, s.h);
         const i32 row0 = iy * step, row1 = row0 + step;
         alignas(64) std::int32_t outI[L];

@@ -82,8 +82,11 @@ inline __m128 load_px(const char* p) {
     static_assert(CH == 3 || CH == 4, "three or four channels");
     if constexpr (std::is_same_v<T, float>) {
         if constexpr (CH == 4) return _mm_loadu_ps(reinterpret_cast<const float*>(p));
-        const __m128 lo = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p)));
-        return _mm_movelh_ps(lo, _mm_load_ss(reinterpret_cast<const float*>(p + 8)));
+        // Loads that accept any address: rows need not start on a float.
+        std::int32_t third;
+        __builtin_memcpy(&third, p + 8, 4);
+        const __m128i lo = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+        return _mm_castsi128_ps(_mm_unpacklo_epi64(lo, _mm_cvtsi32_si128(third)));
     } else if constexpr (sizeof(T) == 1) {
         // Assembled in a register: bytes stored to memory piecewise and read
         // back whole would stall the load.
