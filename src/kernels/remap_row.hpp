@@ -95,6 +95,21 @@ I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst,
                 vec::storeu(dst + k * 4, vec::as<vec::I>(packed));
                 continue;
             }
+            if (all && CH == 3) {
+                // Four pixels a 16-byte piece, each piece's three-byte
+                // pixels moved together and stored as 12 bytes.
+                alignas(64) std::int32_t words[L];
+                vec::storeu(words, vec::as<vec::I>(packed));
+                const __m128i squeeze = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+                for (I64 q = 0; q < L; q += 4) {
+                    const __m128i p = _mm_shuffle_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(words + q)), squeeze);
+                    const long long lo = _mm_cvtsi128_si64(p);
+                    const int hi = _mm_extract_epi32(p, 2);
+                    __builtin_memcpy(dst + (k + q) * 3, &lo, 8);
+                    __builtin_memcpy(dst + (k + q) * 3 + 8, &hi, 4);
+                }
+                continue;
+            }
             vec::storeu(outI, vec::as<vec::I>(packed));
         } else {
             const f32 fx = X - vec::as<f32>(vec::to_f32(vec::as<vec::I>(ix)));

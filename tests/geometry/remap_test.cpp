@@ -197,7 +197,8 @@ int lowered(int interp, std::int64_t w, std::int64_t h) {
 
 // A map value: anywhere around the ROI, on its last pixel, or on a pixel.
 template <class M>
-M map_value(Rng& rng, std::int64_t lo, std::int64_t hi) {
+M map_value(Rng& rng, std::int64_t lo, std::int64_t hi, bool inside = false) {
+    if (inside) return M(std::uniform_real_distribution<double>(double(lo), double(hi))(rng));
     switch (rng() % 6) {
         case 0: return M(hi);
         case 1: return M(std::int64_t(lo + std::int64_t(rng() % std::uint64_t(hi - lo + 1))));
@@ -207,7 +208,7 @@ M map_value(Rng& rng, std::int64_t lo, std::int64_t hi) {
 }
 
 template <class T>
-void check_remap(int W, int H, RvlRect roi, int interp, int layout, int dw, int dh, Rng& rng) {
+void check_remap(int W, int H, RvlRect roi, int interp, int layout, int dw, int dh, Rng& rng, bool inside = false) {
     using M = MapOf<T>;
     const int ch = layout == 0 ? 1 : layout == 1 ? 3 : 4, n = layout == 3 ? 3 : ch;
     const Image<T> src = random_image<T>(W, H, ch, rng);
@@ -215,8 +216,8 @@ void check_remap(int W, int H, RvlRect roi, int interp, int layout, int dw, int 
     const Roi r{roi.x, roi.x + std::min<std::int64_t>(roi.width, W - roi.x) - 1, roi.y,
                 roi.y + std::min<std::int64_t>(roi.height, H - roi.y) - 1};
     TestImage<M> mx(dw, dh, 1, 1, 0), my(dw, dh, 1, 2, 1);
-    mx.fill(rng, [&](Rng& g) { return map_value<M>(g, r.x0, r.x1); });
-    my.fill(rng, [&](Rng& g) { return map_value<M>(g, r.y0, r.y1); });
+    mx.fill(rng, [&](Rng& g) { return map_value<M>(g, r.x0, r.x1, inside); });
+    my.fill(rng, [&](Rng& g) { return map_value<M>(g, r.y0, r.y1, inside); });
     TestImage<T> got(dw, dh, ch, 2, 1);
     got.fill(rng, moderate_value<T>);
     TestImage<T> want = got;
@@ -262,6 +263,7 @@ TEST(Remap, WideRowsEveryLayout) {
         for (int interp : {rvlInterNearest, rvlInterLinear}) {
             check_remap<Rvl8u>(40, 12, {1, 0, 37, 12}, interp, layout, 83, 4, rng);
             check_remap<Rvl32f>(40, 12, {0, 1, 40, 9}, interp, layout, 83, 4, rng);
+            check_remap<Rvl8u>(40, 12, {2, 1, 30, 9}, interp, layout, 83, 4, rng, true);  // every point inside
         }
 }
 
