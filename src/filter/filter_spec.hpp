@@ -82,16 +82,6 @@ inline const V* coefficient_registers(const FilterSpecData* h) {
     return reinterpret_cast<const V*>(reinterpret_cast<const char*>(h) + quads_offset(h->kw, h->kh));
 }
 
-// The data-type code of an element type.
-template <class T>
-constexpr int data_type_of() {
-    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
-    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
-    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
-    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
-    else return rvlType64f;
-}
-
 // Element size of a data-type code; 0 for codes the filter does not take.
 inline int element_bytes(int dataType) {
     switch (dataType) {

@@ -81,4 +81,14 @@ inline const T* entries(const T& scalar) { return &scalar; }
 template <class T>
 inline const T* entries(const T* array) { return array; }
 
+// The data-type code of an element type.
+template <class T>
+constexpr int data_type_of() {
+    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
+    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
+    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
+    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
+    else return rvlType64f;
+}
+
 }  // namespace rvl

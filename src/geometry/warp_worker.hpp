@@ -31,15 +31,6 @@ using kernels::warp::Acc;
 using kernels::warp::Edge;
 using kernels::warp::Source;
 
-template <class T>
-constexpr int type_code() {
-    if constexpr (std::is_same_v<T, Rvl8u>) return rvlType8u;
-    else if constexpr (std::is_same_v<T, Rvl16u>) return rvlType16u;
-    else if constexpr (std::is_same_v<T, Rvl16s>) return rvlType16s;
-    else if constexpr (std::is_same_v<T, Rvl32f>) return rvlType32f;
-    else return rvlType64f;
-}
-
 // The border value of each channel as T: rounded to nearest (ties to even)
 // and saturated for integers.
 template <class T>
@@ -224,7 +215,7 @@ RvlResult warp_affine(const T* pSrc, Step srcStep, T* pDst, Step dstStep, Point 
     if (RvlResult st = null_check(pSrc, pDst, pSpec, pBuffer)) return st;
     if (size.width == 0 || size.height == 0) return rvlResWarnNothingDone;
     const WarpData* s = warp_data(pSpec);
-    if (s->magic != Magic || s->kind != Transform::Affine || s->interpolation != Interp || s->type != type_code<T>() ||
+    if (s->magic != Magic || s->kind != Transform::Affine || s->interpolation != Interp || s->type != data_type_of<T>() ||
         s->channels != CH)
         return rvlResBadContext;
     if (size.width < 1 || size.height < 1) return rvlResBadSize;
