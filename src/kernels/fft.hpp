@@ -109,6 +109,118 @@ inline V twiddle_of(V w) {
 
 }  // namespace wide
 
+namespace group {
+// Register kinds: the variant's full width, two values in 16 bytes, and one
+// value (the low half of 16 bytes).
+struct Wide {
+    using R = wide::V;
+    static constexpr std::int64_t kStep = wide::kComplex;
+    static R load(const Cf* p) { return wide::load(p); }
+    static void store(Cf* p, R v) { wide::store(p, v); }
+    static R broadcast(const Cf* p) { return wide::broadcast(p); }
+    static R mul(R a, R b) { return wide::cmul(a, b); }
+    template <bool Inverse>
+    static R rotate(R a) { return wide::times_i<Inverse>(a); }
+    template <bool Inverse>
+    static R twiddle(R w) { return wide::twiddle_of<Inverse>(w); }
+};
+struct Pair {
+    using R = __m128;
+    static constexpr std::int64_t kStep = 2;
+    static R load(const Cf* p) { return load2(p); }
+    static void store(Cf* p, R v) { store2(p, v); }
+    static R broadcast(const Cf* p) { return load1x2(p); }
+    static R mul(R a, R b) { return cmul(a, b); }
+    template <bool Inverse>
+    static R rotate(R a) { return times_i<Inverse>(a); }
+    template <bool Inverse>
+    static R twiddle(R w) { return twiddle_of<Inverse>(w); }
+};
+struct One : Pair {
+    static constexpr std::int64_t kStep = 1;
+    static R load(const Cf* p) { return load1x2(p); }
+    static void store(Cf* p, R v) { fft::store_low(p, v); }
+};
+
+#if RVL_VEC_BYTES == 64
+// Four values in 32 bytes, for sub-sequences of four values in the widest
+// variant (the same formulas; addsub rounds as the subtraction does).
+struct Half {
+    using R = __m256;
+    static constexpr std::int64_t kStep = 4;
+    static R load(const Cf* p) { return _mm256_loadu_ps(&p->re); }
+    static void store(Cf* p, R v) { _mm256_storeu_ps(&p->re, v); }
+    static R broadcast(const Cf* p) {
+        double bits;
+        std::memcpy(&bits, p, sizeof bits);
+        return _mm256_castpd_ps(_mm256_set1_pd(bits));
+    }
+    static R swap_pairs(R a) { return _mm256_shuffle_ps(a, a, _MM_SHUFFLE(2, 3, 0, 1)); }
+    static R mul(R a, R b) {
+        return _mm256_addsub_ps(a * _mm256_moveldup_ps(b), swap_pairs(a) * _mm256_movehdup_ps(b));
+    }
+    template <bool Inverse>
+    static R rotate(R a) {
+        const R sign = Inverse ? _mm256_setr_ps(-0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 0.0f)
+                               : _mm256_setr_ps(0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f);
+        return _mm256_xor_ps(swap_pairs(a), sign);
+    }
+    template <bool Inverse>
+    static R twiddle(R w) {
+        return Inverse ? _mm256_xor_ps(w, _mm256_setr_ps(0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f)) : w;
+    }
+};
+#endif
+
+// `count` radix-4 butterflies on values kStep at a time: inputs at
+// x[q + j * inGap], outputs y[q + j * outGap] (j = 0..3), the outputs j > 0
+// multiplied by the twiddles w1..w3.
+template <bool Inverse, class K>
+inline void butterflies(const Cf* x, Cf* y, std::int64_t inGap, std::int64_t outGap, std::int64_t count,
+                        typename K::R w1, typename K::R w2, typename K::R w3) {
+    using R = typename K::R;
+    for (std::int64_t q = 0; q < count; q += K::kStep) {
+        const R a = K::load(x + q), b = K::load(x + q + inGap);
+        const R c = K::load(x + q + 2 * inGap), d = K::load(x + q + 3 * inGap);
+        const R apc = a + c, amc = a - c, bpd = b + d;
+        const R jbmd = K::template rotate<Inverse>(b - d);
+        K::store(y + q, apc + bpd);
+        K::store(y + q + outGap, K::mul(amc + jbmd, w1));
+        K::store(y + q + 2 * outGap, K::mul(apc - bpd, w2));
+        K::store(y + q + 3 * outGap, K::mul(amc - jbmd, w3));
+    }
+}
+
+// One radix-4 pass over sub-sequence points of `span` contiguous values:
+// p = 0..m-1 with the twiddles of p, `blocks` blocks of the pass (in place:
+// the sub-transforms, at blockStride), values at x + p * inP, out at y + p * outP.
+template <bool Inverse, class K>
+inline void pass_points(const Cf* x, Cf* y, std::int64_t m, std::int64_t span, std::int64_t inP, std::int64_t outP,
+                        std::int64_t inGap, std::int64_t outGap, std::int64_t blocks, std::int64_t blockStride,
+                        const Cf* tw, std::int64_t twStep) {
+    using R = typename K::R;
+    for (std::int64_t p = 0; p < m; ++p) {
+        const R w1 = K::template twiddle<Inverse>(K::broadcast(tw + p * twStep));
+        const R w2 = K::template twiddle<Inverse>(K::broadcast(tw + 2 * p * twStep));
+        const R w3 = K::template twiddle<Inverse>(K::broadcast(tw + 3 * p * twStep));
+        for (std::int64_t t = 0; t < blocks; ++t)
+            butterflies<Inverse, K>(x + p * inP + t * blockStride, y + p * outP + t * blockStride, inGap, outGap, span,
+                                    w1, w2, w3);
+    }
+}
+
+// The widest register kind whose values fit in `span` (a power of two).
+template <class F>
+inline void with_kind(std::int64_t span, F&& f) {
+    if (span >= wide::kComplex) f(Wide{});
+#if RVL_VEC_BYTES == 64
+    else if (span >= 4) f(Half{});
+#endif
+    else if (span >= 2) f(Pair{});
+    else f(One{});
+}
+}  // namespace group
+
 // One radix-4 Stockham pass: n points per sub-sequence, s sub-sequences
 // (n * s = N), twiddle w_N^(p s) at tw[p * s * stride].
 template <bool Inverse>
@@ -144,46 +256,11 @@ void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* t
         }
         return;
     }
-    // s >= 4 (a power of four times the first pass's 1), vectorised over q:
-    // full-width registers once s holds one, else two values at a time.
-    if (s >= wide::kComplex) {
-        for (std::int64_t p = 0; p < m; ++p) {
-            namespace w = wide;
-            using V = w::V;
-            const V w1 = w::twiddle_of<Inverse>(w::broadcast(tw + p * s * stride));
-            const V w2 = w::twiddle_of<Inverse>(w::broadcast(tw + 2 * p * s * stride));
-            const V w3 = w::twiddle_of<Inverse>(w::broadcast(tw + 3 * p * s * stride));
-            const Cf* xa = x + s * p;
-            Cf* ya = y + s * 4 * p;
-            for (std::int64_t q = 0; q < s; q += w::kComplex) {
-                const V a = w::load(xa + q), b = w::load(xa + q + s * m);
-                const V c = w::load(xa + q + 2 * s * m), d = w::load(xa + q + 3 * s * m);
-                const V apc = a + c, amc = a - c, bpd = b + d;
-                const V jbmd = w::times_i<Inverse>(b - d);
-                w::store(ya + q, apc + bpd);
-                w::store(ya + q + s, w::cmul(amc + jbmd, w1));
-                w::store(ya + q + 2 * s, w::cmul(apc - bpd, w2));
-                w::store(ya + q + 3 * s, w::cmul(amc - jbmd, w3));
-            }
-        }
-        return;
-    }
-    for (std::int64_t p = 0; p < m; ++p) {
-        const __m128 w1 = twiddle_of<Inverse>(load1x2(tw + p * s * stride));
-        const __m128 w2 = twiddle_of<Inverse>(load1x2(tw + 2 * p * s * stride));
-        const __m128 w3 = twiddle_of<Inverse>(load1x2(tw + 3 * p * s * stride));
-        const Cf* xa = x + s * p;
-        Cf* ya = y + s * 4 * p;
-        for (std::int64_t q = 0; q < s; q += 2) {
-            const __m128 a = load2(xa + q), b = load2(xa + q + s * m), c = load2(xa + q + 2 * s * m), d = load2(xa + q + 3 * s * m);
-            const __m128 apc = _mm_add_ps(a, c), amc = _mm_sub_ps(a, c), bpd = _mm_add_ps(b, d);
-            const __m128 jbmd = times_i<Inverse>(_mm_sub_ps(b, d));
-            store2(ya + q, _mm_add_ps(apc, bpd));
-            store2(ya + q + s, cmul(_mm_add_ps(amc, jbmd), w1));
-            store2(ya + q + 2 * s, cmul(_mm_sub_ps(apc, bpd), w2));
-            store2(ya + q + 3 * s, cmul(_mm_sub_ps(amc, jbmd), w3));
-        }
-    }
+    // s >= 4 (a power of four times the first pass's 1), vectorised over q
+    // in the widest registers s values fill.
+    group::with_kind(s, [&](auto kind) {
+        group::pass_points<Inverse, decltype(kind)>(x, y, m, s, s, 4 * s, s * m, s, 1, 0, tw, s * stride);
+    });
 }
 
 // The last pass when n is odd: n = 2 points per sub-sequence, twiddle 1.
@@ -199,6 +276,53 @@ inline void radix2_pass(const Cf* x, Cf* y, std::int64_t s) {
         y[q] = Cf{a.re + b.re, a.im + b.im};
         y[q + s] = Cf{a.re - b.re, a.im - b.im};
     }
+}
+
+// ---- Column groups: `batch` transforms of interleaved values (value i of
+// transform b at x[i * batch + b]), run in place. The passes are the
+// Stockham passes' butterflies and twiddles (decimation in frequency, the
+// radix-2 pass last), applied where the values stand instead of moved to
+// their sorted places, so every value gets the same bits as from
+// complex_transform; the spectrum is left in digit-reversed order, value k
+// at inplace_position(k, order). The registers hold values of several
+// transforms, so one twiddle serves a whole register.
+
+// Where the in-place passes leave frequency k of a 2^order-point transform:
+// each radix-4 pass sends the frequencies k = j (mod 4) to its quarter j.
+inline std::int64_t inplace_position(std::int64_t k, int order) {
+    std::int64_t n = std::int64_t{1} << order, at = 0;
+    for (; n >= 4; k >>= 2) {
+        n >>= 2;
+        at += (k & 3) * n;
+    }
+    return n == 2 ? at + k : at;
+}
+
+namespace group {
+template <bool Inverse, class K>
+void passes(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
+    using R = typename K::R;
+    std::int64_t n = std::int64_t{1} << order, s = 1;
+    for (; n >= 4; n /= 4, s *= 4) {
+        const std::int64_t m = n / 4;
+        pass_points<Inverse, K>(x, x, m, batch, batch, batch, m * batch, m * batch, s, n * batch, tw, s * stride);
+    }
+    if (n == 2)
+        for (std::int64_t t = 0; t < s; ++t) {
+            Cf* v = x + t * 2 * batch;
+            for (std::int64_t q = 0; q < batch; q += K::kStep) {
+                const R a = K::load(v + q), b = K::load(v + q + batch);
+                K::store(v + q, a + b);
+                K::store(v + q + batch, a - b);
+            }
+        }
+}
+}  // namespace group
+
+// The unscaled transforms of a column group, in place; `batch` a power of two.
+template <bool Inverse>
+void group_transform(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
+    group::with_kind(batch, [&](auto kind) { group::passes<Inverse, decltype(kind)>(x, order, tw, stride, batch); });
 }
 
 // The unscaled complex transform of 2^order points from `in` to `out`

@@ -173,18 +173,61 @@ RvlResult transform_checks(const S* pSpec, std::int32_t id, const T* pSrc, const
     return rvlResOk;
 }
 
-// Columns [c0, c0 + count) of an image of complex values: gathered into
-// `count` contiguous vectors of h values, transformed, written back.
-void complex_columns(const Spec1d& col, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, I64 c0,
-                     int count, I64 h, Cf* vectors, unsigned char* scratch) {
-    for (I64 r = 0; r < h; ++r) {
-        const Cf* p = row_at(src, srcStep, r) + c0;
-        for (int k = 0; k < count; ++k) vectors[k * h + r] = p[k];
+// The column passes run the columns of a group together: the group's values
+// of one row are neighbours in the image, so a row is copied into the work
+// buffer in one piece (value i of column b at i * batch + b), the group's
+// transforms run interleaved and in place (run_complex_group), and each
+// output row is copied from the row its frequency was left in. Groups of up
+// to 8 columns fill the 64 H bytes the work buffer holds for them; a
+// remainder is split into groups of 4, 2 and 1 (sizes are powers of two).
+constexpr I64 kGroup = 8;
+
+template <class F>
+void for_groups(I64 first, I64 count, F&& f) {
+    for (I64 c = first, left = count; left > 0;) {
+        I64 batch = kGroup;
+        while (batch > left) batch /= 2;
+        f(c, batch);
+        c += batch;
+        left -= batch;
     }
-    for (int k = 0; k < count; ++k) run_complex(col, inverse, vectors + k * h, vectors + k * h, scratch);
+}
+
+// `count` complex values (a power of two up to 8), copied in whole registers.
+void copy_values(Cf* to, const Cf* from, I64 count) {
+    switch (count) {
+    case 8: std::memcpy(to, from, 8 * sizeof(Cf)); break;
+    case 4: std::memcpy(to, from, 4 * sizeof(Cf)); break;
+    case 2: std::memcpy(to, from, 2 * sizeof(Cf)); break;
+    default: std::memcpy(to, from, sizeof(Cf)); break;
+    }
+}
+
+// The column groups read and write one short piece per row, rows a power of
+// two apart: the hardware prefetchers do not follow such strides, so the
+// piece kAhead rows on is requested in advance (both of its cache lines).
+constexpr I64 kAhead = 8;
+template <class T>
+void prefetch_piece(T* piece, int forWrite) {
+    const char* p = reinterpret_cast<const char*>(piece);
+    if (forWrite) {
+        __builtin_prefetch(p, 1), __builtin_prefetch(p + 63, 1);
+    } else {
+        __builtin_prefetch(p, 0), __builtin_prefetch(p + 63, 0);
+    }
+}
+
+// Columns [c0, c0 + batch) of an image of complex values.
+void complex_columns(const Spec1d& col, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, I64 c0,
+                     I64 batch, I64 h, Cf* vectors) {
     for (I64 r = 0; r < h; ++r) {
-        Cf* p = row_at(dst, dstStep, r) + c0;
-        for (int k = 0; k < count; ++k) p[k] = vectors[k * h + r];
+        if (r + kAhead < h) prefetch_piece(row_at(src, srcStep, r + kAhead) + c0, 0);
+        copy_values(vectors + r * batch, row_at(src, srcStep, r) + c0, batch);
+    }
+    run_complex_group(col, inverse, vectors, batch);
+    for (I64 r = 0; r < h; ++r) {
+        if (r + kAhead < h) prefetch_piece(row_at(dst, dstStep, r + kAhead) + c0, 1);
+        copy_values(row_at(dst, dstStep, r) + c0, vectors + inplace_position(r, col.order) * batch, batch);
     }
 }
 
@@ -201,16 +244,16 @@ RvlResult complex_2d(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstSte
         run_complex(*s->row, Inverse, src, dst, work);
         return rvlResOk;
     }
-    unsigned char* scratch = work;
     Cf* vectors = reinterpret_cast<Cf*>(work + round64(s->column->workBytes));
     if (w == 1) {
-        if (srcStep == 8 && dstStep == 8) run_complex(*s->column, Inverse, src, dst, scratch);
-        else complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, 0, 1, h, vectors, scratch);
+        if (srcStep == 8 && dstStep == 8) run_complex(*s->column, Inverse, src, dst, work);
+        else complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, 0, 1, h, vectors);
         return rvlResOk;
     }
     for (I64 r = 0; r < h; ++r) run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
-    const int group = static_cast<int>(std::min<I64>(w, 8));
-    for (I64 c = 0; c < w; c += group) complex_columns(*s->column, Inverse, dst, dstStep, dst, dstStep, c, group, h, vectors, scratch);
+    for_groups(0, w, [&](I64 c, I64 batch) {
+        complex_columns(*s->column, Inverse, dst, dstStep, dst, dstStep, c, batch, h, vectors);
+    });
     return rvlResOk;
 }
 
@@ -238,22 +281,31 @@ void real_column(const Spec1d& col, bool inverse, const Plane& from, const Plane
     for (I64 r = 0; r < h; ++r) to.at(r, c) = vec[r];
 }
 
-// Complex column pairs (2u-1, 2u), `count` of them starting at pair u0.
-void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 u0, int count, I64 h, Cf* vecs,
-                  unsigned char* scratch) {
+// Complex column pairs (2u-1, 2u), `batch` of them starting at pair u0 (one
+// group of the column pass).
+void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 u0, I64 batch, I64 h,
+                  Cf* vectors) {
     const int c = from.channels;
     const I64 first = (2 * u0 - 1) * c;
     for (I64 r = 0; r < h; ++r) {
         const float* in = row_at(from.base, from.step, r) + first + from.channel;
-        for (int k = 0; k < count; ++k) vecs[k * h + r] = Cf{in[2 * k * c], in[(2 * k + 1) * c]};
+        if (r + kAhead < h) prefetch_piece(row_at(from.base, from.step, r + kAhead) + first + from.channel, 0);
+        Cf* v = vectors + r * batch;
+        if (c == 1) copy_values(v, reinterpret_cast<const Cf*>(in), batch);
+        else
+            for (I64 k = 0; k < batch; ++k) v[k] = Cf{in[2 * k * c], in[(2 * k + 1) * c]};
     }
-    for (int k = 0; k < count; ++k) run_complex(col, inverse, vecs + k * h, vecs + k * h, scratch);
+    run_complex_group(col, inverse, vectors, batch);
     for (I64 r = 0; r < h; ++r) {
         float* out = row_at(to.base, to.step, r) + first + to.channel;
-        for (int k = 0; k < count; ++k) {
-            out[2 * k * c] = vecs[k * h + r].re;
-            out[(2 * k + 1) * c] = vecs[k * h + r].im;
-        }
+        if (r + kAhead < h) prefetch_piece(row_at(to.base, to.step, r + kAhead) + first + to.channel, 1);
+        const Cf* v = vectors + inplace_position(r, col.order) * batch;
+        if (c == 1) copy_values(reinterpret_cast<Cf*>(out), v, batch);
+        else
+            for (I64 k = 0; k < batch; ++k) {
+                out[2 * k * c] = v[k].re;
+                out[(2 * k + 1) * c] = v[k].im;
+            }
     }
 }
 
@@ -262,12 +314,9 @@ void real_columns(const Spec2d& s, bool inverse, const Plane& from, const Plane&
     float* vec = reinterpret_cast<float*>(work + round64(s.column->workBytes));
     real_column(*s.column, inverse, from, to, 0, h, vec, work);
     if (w >= 2) real_column(*s.column, inverse, from, to, w - 1, h, vec, work);
-    Cf* vecs = reinterpret_cast<Cf*>(work + round64(s.complexColumn->workBytes));
-    const I64 pairs = w / 2 - 1;  // u = 1 .. W/2 - 1
-    for (I64 u = 1; u <= pairs; u += 8) {
-        const int count = static_cast<int>(std::min<I64>(8, pairs - u + 1));
-        pair_columns(*s.complexColumn, inverse, from, to, u, count, h, vecs, work);
-    }
+    Cf* vectors = reinterpret_cast<Cf*>(work + round64(s.complexColumn->workBytes));
+    // u = 1 .. W/2 - 1
+    for_groups(1, w / 2 - 1, [&](I64 u, I64 batch) { pair_columns(*s.complexColumn, inverse, from, to, u, batch, h, vectors); });
 }
 
 // Every row of one channel through the 1-D real transform, from `from` into

@@ -123,6 +123,13 @@ void run_complex(const Spec1d& s, bool inverse, const Cf* in, Cf* out, unsigned 
     if (inverse ? s.scaleInv : s.scaleFwd) scale_values(&out->re, 2 * (I64{1} << s.order), s.scale);
 }
 
+void run_complex_group(const Spec1d& s, bool inverse, Cf* data, I64 batch) {
+    const Cf* tw = twiddles_of(s);
+    if (inverse) group_transform<true>(data, s.order, tw, s.stride, batch);
+    else group_transform<false>(data, s.order, tw, s.stride, batch);
+    if (inverse ? s.scaleInv : s.scaleFwd) scale_values(&data->re, 2 * batch * (I64{1} << s.order), s.scale);
+}
+
 void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsigned char* work) {
     Scratch scratch;
     Cf* tmp = scratch.get(s, work);

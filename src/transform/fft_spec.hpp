@@ -72,5 +72,10 @@ RvlResult init_real_1d(Spec1d* at, int order, int flag, int hint, const Rvl8u* i
 // bytes (64-byte aligned), ignored for transforms that need none.
 void run_complex(const Spec1d& s, bool inverse, const Cf* in, Cf* out, unsigned char* work);
 void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsigned char* work);
+// `batch` complex transforms (a power of two) of interleaved values in place
+// (value i of transform b at data[i * batch + b]), each giving the bits
+// run_complex gives it alone, but frequency k left at row
+// inplace_position(k, s.order).
+void run_complex_group(const Spec1d& s, bool inverse, Cf* data, std::int64_t batch);
 
 }  // namespace rvl::fft
