@@ -204,29 +204,36 @@ void copy_values(Cf* to, const Cf* from, I64 count) {
 }
 
 // The column groups read and write one short piece per row, rows a power of
-// two apart: the hardware prefetchers do not follow such strides, so the
-// piece kAhead rows on is requested in advance (both of its cache lines).
-constexpr I64 kAhead = 8;
-template <class T>
-void prefetch_piece(T* piece, int forWrite) {
-    const char* p = reinterpret_cast<const char*>(piece);
-    if (forWrite) {
-        __builtin_prefetch(p, 1), __builtin_prefetch(p + 63, 1);
-    } else {
-        __builtin_prefetch(p, 0), __builtin_prefetch(p + 63, 0);
-    }
+// two apart, which the hardware prefetchers do not follow and which all fall
+// in the same few first-level cache sets. While a group reads its pieces,
+// the cache lines the next group will read in the same row (the `bytes`
+// after the piece) are requested into the second-level cache, so every group
+// but the first finds its rows there; while it writes them, the piece
+// kStoreAhead rows on is requested into the first level (few enough rows
+// for those sets to hold).
+void prefetch_next(const void* piece, I64 bytes) {
+    const char* p = static_cast<const char*>(piece) + bytes;
+    for (I64 b = 0; b < bytes; b += 64) __builtin_prefetch(p + b, 0, 2);
+    __builtin_prefetch(p + bytes - 1, 0, 2);
+}
+constexpr I64 kStoreAhead = 4;
+void prefetch_for_write(const void* piece, I64 bytes) {
+    const char* p = static_cast<const char*>(piece);
+    for (I64 b = 0; b < bytes; b += 64) __builtin_prefetch(p + b, 1, 3);
+    __builtin_prefetch(p + bytes - 1, 1, 3);
 }
 
 // Columns [c0, c0 + batch) of an image of complex values.
 void complex_columns(const Spec1d& col, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, I64 c0,
                      I64 batch, I64 h, Cf* vectors) {
     for (I64 r = 0; r < h; ++r) {
-        if (r + kAhead < h) prefetch_piece(row_at(src, srcStep, r + kAhead) + c0, 0);
-        copy_values(vectors + r * batch, row_at(src, srcStep, r) + c0, batch);
+        const Cf* piece = row_at(src, srcStep, r) + c0;
+        prefetch_next(piece, batch * I64{sizeof(Cf)});
+        copy_values(vectors + r * batch, piece, batch);
     }
     run_complex_group(col, inverse, vectors, batch);
     for (I64 r = 0; r < h; ++r) {
-        if (r + kAhead < h) prefetch_piece(row_at(dst, dstStep, r + kAhead) + c0, 1);
+        if (r + kStoreAhead < h) prefetch_for_write(row_at(dst, dstStep, r + kStoreAhead) + c0, batch * I64{sizeof(Cf)});
         copy_values(row_at(dst, dstStep, r) + c0, vectors + inplace_position(r, col.order) * batch, batch);
     }
 }
@@ -289,7 +296,7 @@ void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plan
     const I64 first = (2 * u0 - 1) * c;
     for (I64 r = 0; r < h; ++r) {
         const float* in = row_at(from.base, from.step, r) + first + from.channel;
-        if (r + kAhead < h) prefetch_piece(row_at(from.base, from.step, r + kAhead) + first + from.channel, 0);
+        prefetch_next(in, 2 * batch * c * I64{sizeof(float)});
         Cf* v = vectors + r * batch;
         if (c == 1) copy_values(v, reinterpret_cast<const Cf*>(in), batch);
         else
@@ -298,7 +305,8 @@ void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plan
     run_complex_group(col, inverse, vectors, batch);
     for (I64 r = 0; r < h; ++r) {
         float* out = row_at(to.base, to.step, r) + first + to.channel;
-        if (r + kAhead < h) prefetch_piece(row_at(to.base, to.step, r + kAhead) + first + to.channel, 1);
+        if (r + kStoreAhead < h)
+            prefetch_for_write(row_at(to.base, to.step, r + kStoreAhead) + first + to.channel, 2 * batch * c * I64{sizeof(float)});
         const Cf* v = vectors + inplace_position(r, col.order) * batch;
         if (c == 1) copy_values(reinterpret_cast<Cf*>(out), v, batch);
         else
