@@ -329,8 +329,72 @@ struct FloatBins {
     }
 };
 
+// One-channel counting with uniform levels takes a register of values at a
+// time. With at most kLaneBins bins every bin has a register of per-lane
+// counters (a compare and a subtract per bin), added into the histogram at
+// the end of each row; with more, the lanes count into kSplits tables on the
+// stack (lane i into table i % kSplits, one spare counter for values outside
+// the levels), so values falling into the same bins do not wait for each
+// other's increments. Both are added up at the end.
+constexpr std::int64_t kLaneBins = 16, kSplits = 4, kSplitBins = 1024;
+
+struct SplitTables {
+    bool used = false;
+    std::uint32_t tables[kSplits][kSplitBins + 1];
+};
+
+// The registers of one row (its first x values, a multiple of the register
+// width); returns x. Each value's guess is the bin when its fraction is far
+// enough from a whole number (as in count_one); the others go to count_one.
+template <class One>
+std::int64_t count_registers(const Rvl32f* row, std::int64_t width, std::int64_t bins, float first, float last,
+                             float inv, float top, float low, float high, const One& count_one, Rvl32u* hist,
+                             SplitTables& split) {
+    constexpr std::int64_t L = vec::lanes<float>;
+    if (width < L || bins > kSplitBins) return 0;
+    const bool lanesCount = bins <= kLaneBins;
+    vec::i32 counters[kLaneBins];
+    if (lanesCount) {
+        for (auto& v : counters) v = vec::splat<vec::i32>(0);
+    } else if (!split.used) {
+        std::memset(split.tables, 0, sizeof split.tables);
+        split.used = true;
+    }
+    const vec::i32 spare = vec::splat<vec::i32>(static_cast<std::int32_t>(kSplitBins));
+    std::int64_t x = 0;
+    for (; x + L <= width; x += L) {
+        vec::f32 v;
+        std::memcpy(&v, row + x, sizeof v);
+        const vec::i32 in = (v >= first) & (v < last);
+        vec::f32 g = (v - first) * inv;
+        g = g > 0.0f ? g : vec::splat<vec::f32>(0.0f);  // a NaN too
+        // The last bin's guesses lie in [top, top + 1): the fraction is
+        // taken before the clamp, so that they are not all sent to count_one.
+        const vec::i32 k = vec::trunc_i32(g < top ? g : vec::splat<vec::f32>(top));
+        const vec::f32 frac = g - __builtin_convertvector(k, vec::f32);
+        const vec::i32 safe = (frac > low) & (frac < high);
+        const vec::i32 counted = in & safe;
+        if (lanesCount) {
+            for (std::int64_t b = 0; b < bins; ++b) counters[b] -= counted & (k == static_cast<std::int32_t>(b));
+        } else {
+            alignas(64) std::int32_t bin[L];
+            const vec::i32 target = counted ? k : spare;
+            std::memcpy(bin, &target, sizeof bin);
+            for (std::int64_t i = 0; i < L; ++i) ++split.tables[i % kSplits][bin[i]];
+        }
+        for (std::uint64_t rest = vec::lane_bits(in & ~safe); rest; rest &= rest - 1) count_one(v[__builtin_ctzll(rest)]);
+    }
+    if (lanesCount)
+        for (std::int64_t b = 0; b < bins; ++b) {
+            std::uint32_t sum = 0;
+            for (std::int64_t i = 0; i < L; ++i) sum += static_cast<std::uint32_t>(counters[b][i]);
+            hist[b] += sum;
+        }
+    return x;
+}
+
 template <int C, class Levels>
-void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const FloatBins<Levels>& bin, Rvl32u* out) {
+void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const FloatBins<Levels>& bin, Rvl32u* hist) {
     if (bin.inverseWidth > 0) {
         // Uniform levels: the bin from the width.
         const auto& lv = bin.level;
@@ -345,6 +409,8 @@ void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const Floa
                                     std::max(std::fabs(double(first)), std::fabs(double(last))) * 0x1p-22 / width) + 1e-6;
         const bool quick = slack < 0.25;
         const float low = static_cast<float>(slack), high = static_cast<float>(1.0 - slack);
+        Rvl32u* out = hist;
+        SplitTables split;
         // One value: the guess from the width clamped to [0, n - 2] (a NaN
         // to 0), moved by one either way against the levels (the first level
         // is at or below every value in range, the last above) with flag
@@ -365,35 +431,20 @@ void count_floats(const Rvl32f* src, int srcStep, RvlSize roi, int c, const Floa
         for (std::int64_t y = 0; y < roi.height; ++y) {
             const Rvl32f* row = row_at(src, srcStep, y);
             std::int64_t x = 0;
-            if constexpr (C == 1) {
-                // The guesses of a register of values by the same operations,
-                // then the counts.
-                constexpr std::int64_t L = vec::lanes<float>;
-                for (; quick && x + L <= roi.width; x += L) {
-                    vec::f32 v;
-                    std::memcpy(&v, row + x, sizeof v);
-                    const vec::i32 in = (v >= first) & (v < last);
-                    vec::f32 g = (v - first) * inv;
-                    g = g > 0.0f ? g : vec::splat<vec::f32>(0.0f);
-                    g = g < top ? g : vec::splat<vec::f32>(top);
-                    const vec::i32 k = vec::trunc_i32(g);
-                    const vec::f32 frac = g - __builtin_convertvector(k, vec::f32);
-                    const vec::i32 safe = (frac > low) & (frac < high);
-                    for (std::int64_t i = 0; i < L; ++i) {
-                        if (safe[i]) out[k[i]] += std::uint32_t(in[i] & 1);
-                        else count_one(v[i]);
-                    }
-                }
-            }
+            if constexpr (C == 1)
+                if (quick) x = count_registers(row, roi.width, n - 1, first, last, inv, top, low, high, count_one, hist, split);
             for (; x < roi.width; ++x) count_one(row[x * C + c]);
         }
+        if (split.used)
+            for (std::int64_t k = 0; k + 1 < n; ++k)
+                for (const auto& table : split.tables) hist[k] += table[k];
         return;
     }
     for (std::int64_t y = 0; y < roi.height; ++y) {
         const Rvl32f* row = row_at(src, srcStep, y);
         for (std::int64_t x = 0; x < roi.width; ++x) {
             const std::int64_t k = bin(row[x * C + c]);
-            if (k >= 0) ++out[k];
+            if (k >= 0) ++hist[k];
         }
     }
 }
