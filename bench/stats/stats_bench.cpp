@@ -1,4 +1,8 @@
 // Reductions beside cv::sum, cv::mean, cv::minMaxLoc and cv::norm.
+#include <immintrin.h>
+
+#include <cstring>
+
 #include "bench.hpp"
 #include "rvl.h"
 
@@ -54,6 +58,56 @@ RVLBENCH_STAT(Norm_L1_32f_C1R, Rvl32f, 1, rvliNorm_L1_32f_C1R(a, as, kRoi, r, rv
 RVLBENCH_STAT(Norm_L2_32f_C1R, Rvl32f, 1, rvliNorm_L2_32f_C1R(a, as, kRoi, r, rvlHintFast))
 RVLBENCH_STAT(NormDiff_L2_8u_C1R, Rvl8u, 1, rvliNormDiff_L2_8u_C1R(a, as, b, bs, kRoi, r))
 RVLBENCH_STAT(NormDiff_L2_32f_C1R, Rvl32f, 1, rvliNormDiff_L2_32f_C1R(a, as, b, bs, kRoi, r, rvlHintFast))
+
+// The read-only pass the byte reductions are measured against: every byte of
+// the frame read once in the widest registers the processor has, four
+// accumulators (or-ed, so the pass costs nothing but the reads).
+__attribute__((target("avx512f"))) long long read_pass_512(const unsigned char* p, std::size_t n) {
+    __m512i a = _mm512_setzero_si512(), b = a, c = a, d = a;
+    std::size_t i = 0;
+    for (; i + 256 <= n; i += 256) {
+        a = _mm512_or_si512(a, _mm512_loadu_si512(p + i));
+        b = _mm512_or_si512(b, _mm512_loadu_si512(p + i + 64));
+        c = _mm512_or_si512(c, _mm512_loadu_si512(p + i + 128));
+        d = _mm512_or_si512(d, _mm512_loadu_si512(p + i + 192));
+    }
+    alignas(64) long long lanes[8];
+    _mm512_store_si512(lanes, _mm512_or_si512(_mm512_or_si512(a, b), _mm512_or_si512(c, d)));
+    long long r = 0;
+    for (long long v : lanes) r |= v;
+    for (; i < n; ++i) r |= p[i];
+    return r;
+}
+__attribute__((target("avx2"))) long long read_pass_256(const unsigned char* p, std::size_t n) {
+    __m256i a = _mm256_setzero_si256(), b = a, c = a, d = a;
+    std::size_t i = 0;
+    for (; i + 128 <= n; i += 128) {
+        a = _mm256_or_si256(a, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i)));
+        b = _mm256_or_si256(b, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 32)));
+        c = _mm256_or_si256(c, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 64)));
+        d = _mm256_or_si256(d, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 96)));
+    }
+    const __m256i o = _mm256_or_si256(_mm256_or_si256(a, b), _mm256_or_si256(c, d));
+    long long r = _mm256_extract_epi64(o, 0) | _mm256_extract_epi64(o, 1) | _mm256_extract_epi64(o, 2) | _mm256_extract_epi64(o, 3);
+    for (; i < n; ++i) r |= p[i];
+    return r;
+}
+
+void read_pass(benchmark::State& state) {
+    Frame<Rvl8u> a(1, 1);
+    const bool wide = __builtin_cpu_supports("avx512f");
+    for (auto _ : state) {
+        long long r = wide ? read_pass_512(a.ptr(), a.data.size()) : read_pass_256(a.ptr(), a.data.size());
+        benchmark::DoNotOptimize(r);
+    }
+    set_traffic(state, a.bytes());
+}
+void Sum_8u_C1R_base(benchmark::State& s) { read_pass(s); }
+void MinMax_8u_C1R_base(benchmark::State& s) { read_pass(s); }
+void Norm_L2_8u_C1R_base(benchmark::State& s) { read_pass(s); }
+RVL_BENCH_BASE(Sum_8u_C1R);
+RVL_BENCH_BASE(MinMax_8u_C1R);
+RVL_BENCH_BASE(Norm_L2_8u_C1R);
 
 #ifdef RVL_BENCH_WITH_OPENCV
 template <class T, int Type, class Op>

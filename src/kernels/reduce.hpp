@@ -207,7 +207,10 @@ struct BlockExtrema {
     void add(const T* p) {
 #pragma GCC unroll 3
         for (int r = 0; r < 3; ++r) {
-            const V x = load(p + r * kLanes);
+            V x = load(p + r * kLanes);
+            // One load for both comparisons: left to itself the compiler
+            // folds the load into each of them, reading every byte twice.
+            __asm__("" : "+x"(x));
             lo[r] = lo[r] < x ? lo[r] : x;
             hi[r] = hi[r] > x ? hi[r] : x;
         }

@@ -46,6 +46,13 @@ constexpr std::int64_t kStripColumns = 32768;
 template <NK K, class T, int C, bool Diff>
 void integer_strip(const T* a, int as, const T* b, int bs, std::int64_t height, std::int64_t x0, std::int64_t x1,
                    std::uint64_t (&acc)[C]) {
+    // Whole rows that follow each other without a gap are one run: the
+    // registers' lanes are then added up once, not once per row.
+    const std::int64_t rowBytes = C * x1 * static_cast<std::int64_t>(sizeof(T));
+    if (x0 == 0 && height > 1 && as == rowBytes && (!Diff || bs == rowBytes)) {
+        x1 *= height;
+        height = 1;
+    }
     for (std::int64_t y = 0; y < height; ++y) {
         const T* ra = row_at(a, as, y);
         const T* rb = Diff ? row_at(b, bs, y) : nullptr;
