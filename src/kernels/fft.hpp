@@ -107,6 +107,43 @@ inline V twiddle_of(V w) {
     return Inverse ? flip(w, pairs(0.0f, -0.0f)) : w;
 }
 
+#if RVL_VEC_BYTES >= 32
+// kComplex twiddles tw[first + i * step], i < kComplex.
+inline V gather(const Cf* tw, std::int64_t first, std::int64_t step) {
+    const double* base = reinterpret_cast<const double*>(tw);
+#if RVL_VEC_BYTES == 64
+    const __m512i idx = _mm512_add_epi64(_mm512_set1_epi64(first),
+                                         _mm512_mullo_epi64(_mm512_set1_epi64(step), _mm512_setr_epi64(0, 1, 2, 3, 4, 5, 6, 7)));
+    return vec::as<V>(_mm512_i64gather_pd(idx, base, 8));
+#else
+    const __m256i idx = _mm256_setr_epi64x(first, first + step, first + 2 * step, first + 3 * step);
+    return vec::as<V>(_mm256_i64gather_pd(base, idx, 8));
+#endif
+}
+// Stores y0[i], y1[i], y2[i], y3[i] at o[4i .. 4i+3] for every i < kComplex.
+inline void store_interleaved4(Cf* o, V y0, V y1, V y2, V y3) {
+    using D = decltype(RVL_MM(setzero_pd)());
+    const D t0 = RVL_MM(unpacklo_pd)(vec::as<D>(y0), vec::as<D>(y1)), t1 = RVL_MM(unpackhi_pd)(vec::as<D>(y0), vec::as<D>(y1));
+    const D t2 = RVL_MM(unpacklo_pd)(vec::as<D>(y2), vec::as<D>(y3)), t3 = RVL_MM(unpackhi_pd)(vec::as<D>(y2), vec::as<D>(y3));
+    // 16-byte block r of t0 holds (y0, y1) of value 2r, of t1 of value 2r+1;
+    // t2, t3 the same for (y2, y3).
+    double* d = reinterpret_cast<double*>(o);
+#if RVL_VEC_BYTES == 64
+    const D p01 = _mm512_shuffle_f64x2(t0, t2, _MM_SHUFFLE(1, 0, 1, 0)), q01 = _mm512_shuffle_f64x2(t1, t3, _MM_SHUFFLE(1, 0, 1, 0));
+    const D p23 = _mm512_shuffle_f64x2(t0, t2, _MM_SHUFFLE(3, 2, 3, 2)), q23 = _mm512_shuffle_f64x2(t1, t3, _MM_SHUFFLE(3, 2, 3, 2));
+    _mm512_storeu_pd(d, _mm512_shuffle_f64x2(p01, q01, _MM_SHUFFLE(2, 0, 2, 0)));
+    _mm512_storeu_pd(d + 8, _mm512_shuffle_f64x2(p01, q01, _MM_SHUFFLE(3, 1, 3, 1)));
+    _mm512_storeu_pd(d + 16, _mm512_shuffle_f64x2(p23, q23, _MM_SHUFFLE(2, 0, 2, 0)));
+    _mm512_storeu_pd(d + 24, _mm512_shuffle_f64x2(p23, q23, _MM_SHUFFLE(3, 1, 3, 1)));
+#else
+    _mm256_storeu_pd(d, _mm256_permute2f128_pd(t0, t2, 0x20));
+    _mm256_storeu_pd(d + 4, _mm256_permute2f128_pd(t1, t3, 0x20));
+    _mm256_storeu_pd(d + 8, _mm256_permute2f128_pd(t0, t2, 0x31));
+    _mm256_storeu_pd(d + 12, _mm256_permute2f128_pd(t1, t3, 0x31));
+#endif
+}
+#endif
+
 }  // namespace wide
 
 namespace group {
@@ -227,8 +264,23 @@ template <bool Inverse>
 void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* tw, std::int64_t stride) {
     const std::int64_t m = n / 4;
     if (s == 1) {
-        // Vectorised over p: two butterflies at a time.
+        // Vectorised over p: a register of butterflies at a time, their
+        // twiddles gathered and their outputs interleaved on the way out;
+        // then two at a time.
         std::int64_t p = 0;
+#if RVL_VEC_BYTES >= 32
+        namespace w = wide;
+        using V = w::V;
+        for (; p + w::kComplex <= m; p += w::kComplex) {
+            const V a = w::load(x + p), b = w::load(x + p + m), c = w::load(x + p + 2 * m), d = w::load(x + p + 3 * m);
+            const V w1 = w::twiddle_of<Inverse>(w::gather(tw, p * stride, stride));
+            const V w2 = w::twiddle_of<Inverse>(w::gather(tw, 2 * p * stride, 2 * stride));
+            const V w3 = w::twiddle_of<Inverse>(w::gather(tw, 3 * p * stride, 3 * stride));
+            const V apc = a + c, amc = a - c, bpd = b + d;
+            const V jbmd = w::times_i<Inverse>(b - d);
+            w::store_interleaved4(y + 4 * p, apc + bpd, w::cmul(amc + jbmd, w1), w::cmul(apc - bpd, w2), w::cmul(amc - jbmd, w3));
+        }
+#endif
         for (; p + 2 <= m; p += 2) {
             const __m128 a = load2(x + p), b = load2(x + p + m), c = load2(x + p + 2 * m), d = load2(x + p + 3 * m);
             const __m128 w1 = twiddle_of<Inverse>(load_two(tw + p * stride, tw + (p + 1) * stride));
@@ -263,19 +315,17 @@ void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* t
     });
 }
 
-// The last pass when n is odd: n = 2 points per sub-sequence, twiddle 1.
+// The last pass when n is odd: n = 2 points per sub-sequence, twiddle 1
+// (s a power of two), in the widest registers s values fill.
 inline void radix2_pass(const Cf* x, Cf* y, std::int64_t s) {
-    std::int64_t q = 0;
-    for (; q + 2 <= s; q += 2) {
-        const __m128 a = load2(x + q), b = load2(x + q + s);
-        store2(y + q, _mm_add_ps(a, b));
-        store2(y + q + s, _mm_sub_ps(a, b));
-    }
-    for (; q < s; ++q) {
-        const Cf a = x[q], b = x[q + s];
-        y[q] = Cf{a.re + b.re, a.im + b.im};
-        y[q + s] = Cf{a.re - b.re, a.im - b.im};
-    }
+    group::with_kind(s, [&](auto kind) {
+        using K = decltype(kind);
+        for (std::int64_t q = 0; q < s; q += K::kStep) {
+            const auto a = K::load(x + q), b = K::load(x + q + s);
+            K::store(y + q, a + b);
+            K::store(y + q + s, a - b);
+        }
+    });
 }
 
 // ---- Column groups: `batch` transforms of interleaved values (value i of
