@@ -188,6 +188,54 @@ TEST(Fft, RealPackedAgainstDirectDftAndBack) {
             }
 }
 
+// The 2-D DFT by rows then columns in double (for the larger sizes).
+std::vector<Cd> dft2_separable(std::vector<Cd> x, I64 w, I64 h) {
+    auto pass = [&](I64 n, I64 count, I64 stride, I64 gap) {
+        std::vector<Cd> tw(n), line(n);
+        for (I64 k = 0; k < n; ++k) tw[k] = std::polar(1.0, -2 * M_PI * double(k) / double(n));
+        for (I64 i = 0; i < count; ++i) {
+            for (I64 k = 0; k < n; ++k) {
+                Cd sum = 0;
+                for (I64 j = 0; j < n; ++j) sum += x[i * gap + j * stride] * tw[(j * k) % n];
+                line[k] = sum;
+            }
+            for (I64 k = 0; k < n; ++k) x[i * gap + k * stride] = line[k];
+        }
+    };
+    pass(w, h, 1, w);
+    pass(h, w, w, 1);
+    return x;
+}
+
+// Sizes whose passes take every register path and whose column pass takes
+// whole groups and the remainders, against the direct transform.
+TEST(Fft, LargerSizesAgainstDirectDft) {
+    std::mt19937 rng(47);
+    std::uniform_real_distribution<float> u(-1, 1);
+    for (auto [ox, oy] : std::vector<std::pair<int, int>>{{6, 7}, {7, 6}, {9, 3}, {3, 9}, {10, 2}, {5, 5}}) {
+        const I64 w = I64{1} << ox, h = I64{1} << oy;
+        std::vector<Rvl32fc> img(w * h), out(w * h);
+        std::vector<float> real(w * h), packed(w * h);
+        std::vector<Cd> x(w * h), xr(w * h);
+        for (I64 i = 0; i < w * h; ++i) {
+            img[i] = {u(rng), u(rng)}, x[i] = Cd(img[i].re, img[i].im);
+            real[i] = u(rng), xr[i] = real[i];
+        }
+        Fft c = make(false, ox, oy, rvlFftScaleNone);
+        ASSERT_EQ(rvliFFTFwd_CToC_32fc_C1R(img.data(), int(8 * w), out.data(), int(8 * w), spec_of<RvlFft2dComplexSpec>(c), c.work.data() + 5), rvlResOk);
+        std::vector<Cd> want = dft2_separable(x, w, h), got(w * h);
+        for (I64 i = 0; i < w * h; ++i) got[i] = Cd(out[i].re, out[i].im);
+        EXPECT_LT(rel_error(got, want), 4e-6) << "complex " << ox << "," << oy;
+        Fft r = make(true, ox, oy, rvlFftScaleNone);
+        ASSERT_EQ(rvliFFTFwd_RToPack_32f_C1R(real.data(), int(4 * w), packed.data(), int(4 * w), spec_of<RvlFft2dRealSpec>(r), r.work.data() + 5), rvlResOk);
+        std::vector<Rvl32fc> full(w * h);
+        ASSERT_EQ(rvliPackToCplxExtend_32f32fc_C1R(packed.data(), {int(w), int(h)}, int(4 * w), full.data(), int(8 * w)), rvlResOk);
+        want = dft2_separable(xr, w, h);
+        for (I64 i = 0; i < w * h; ++i) got[i] = Cd(full[i].re, full[i].im);
+        EXPECT_LT(rel_error(got, want), 4e-6) << "real " << ox << "," << oy;
+    }
+}
+
 // Round trips of large transforms, in place, and the multi-channel forms
 // (AC4 leaves the fourth channel alone).
 TEST(Fft, RoundTripsAndChannels) {
