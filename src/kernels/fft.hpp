@@ -120,6 +120,14 @@ inline V gather(const Cf* tw, std::int64_t first, std::int64_t step) {
     return vec::as<V>(_mm256_i64gather_pd(base, idx, 8));
 #endif
 }
+// The complex values of a register in reverse order.
+inline V reverse(V v) {
+#if RVL_VEC_BYTES == 64
+    return vec::as<V>(_mm512_permutexvar_pd(_mm512_setr_epi64(7, 6, 5, 4, 3, 2, 1, 0), vec::as<__m512d>(v)));
+#else
+    return vec::as<V>(_mm256_permute4x64_pd(vec::as<__m256d>(v), _MM_SHUFFLE(0, 1, 2, 3)));
+#endif
+}
 // Stores y0[i], y1[i], y2[i], y3[i] at o[4i .. 4i+3] for every i < kComplex.
 inline void store_interleaved4(Cf* o, V y0, V y1, V y2, V y3) {
     using D = decltype(RVL_MM(setzero_pd)());
@@ -425,6 +433,24 @@ inline void scale_values(float* v, std::int64_t count, float factor) {
 inline void recombine_forward(Cf* z, std::int64_t h, const Cf* rec) {
     const __m128 half = _mm_set1_ps(0.5f), conjMask = _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f);
     std::int64_t k = 1;
+#if RVL_VEC_BYTES >= 32
+    {
+        // A register of values of k, and of j in reverse, at a time.
+        namespace w = wide;
+        using V = w::V;
+        const V halves = vec::splat<V>(0.5f), conj = w::pairs(0.0f, -0.0f);
+        for (; k + w::kComplex - 1 < h / 2; k += w::kComplex) {
+            const std::int64_t j = h - k - (w::kComplex - 1);
+            const V a = w::load(z + k);
+            const V cb = w::flip(w::reverse(w::load(z + j)), conj);
+            const V e = halves * (a + cb);
+            const V o = halves * w::times_i<false>(a - cb);
+            const V wo = w::cmul(w::load(rec + k), o);
+            w::store(z + k, e + wo);
+            w::store(z + j, w::reverse(w::flip(e - wo, conj)));
+        }
+    }
+#endif
     for (; k + 1 < h / 2; k += 2) {
         const std::int64_t j = h - k;
         const __m128 a = load2(z + k);
@@ -454,6 +480,22 @@ inline void recombine_forward(Cf* z, std::int64_t h, const Cf* rec) {
 inline void recombine_inverse(Cf* z, std::int64_t h, const Cf* rec) {
     const __m128 conjMask = _mm_setr_ps(0.0f, -0.0f, 0.0f, -0.0f);
     std::int64_t k = 1;
+#if RVL_VEC_BYTES >= 32
+    {
+        namespace w = wide;
+        using V = w::V;
+        const V conj = w::pairs(0.0f, -0.0f);
+        for (; k + w::kComplex - 1 < h / 2; k += w::kComplex) {
+            const std::int64_t j = h - k - (w::kComplex - 1);
+            const V a = w::load(z + k);
+            const V cb = w::flip(w::reverse(w::load(z + j)), conj);
+            const V e = a + cb;
+            const V io = w::times_i<true>(w::cmul(a - cb, w::flip(w::load(rec + k), conj)));
+            w::store(z + k, e + io);
+            w::store(z + j, w::reverse(w::flip(e - io, conj)));
+        }
+    }
+#endif
     for (; k + 1 < h / 2; k += 2) {
         const std::int64_t j = h - k;
         const __m128 a = load2(z + k);
