@@ -75,15 +75,23 @@ I64 linear_row(const Image<T>& s, const char* mapX, const char* mapY, char* dst,
             const vec::u32 w00 = pixel_words<CH>(s, row0, ix), w10 = pixel_words<CH>(s, row1, ix);
             const vec::u32 w01 = CH == 1 ? w00 >> 8 : pixel_words<CH>(s, row0, ix + 1);
             const vec::u32 w11 = CH == 1 ? w10 >> 8 : pixel_words<CH>(s, row1, ix + 1);
-            const i32 zero = vec::splat<i32>(0), top = vec::splat<i32>(255);
-            i32 packed = zero;
+            // The sums of two products are taken by 16-bit multiply-adds
+            // (values, weights and the row results t0, t1 all fit in 16
+            // bits; the sums in 32): tap pairs (left, right) against
+            // (a, wx), then (t0, t1) against (c, wy). The result lies in
+            // [0, 255] by construction.
+            auto madd = [](i32 pairs, i32 weights) {
+                return vec::as<i32>(RVL_MM(madd_epi16)(vec::as<vec::I>(pairs), vec::as<vec::I>(weights)));
+            };
+            const i32 across = a | (wx << 16), down = c | (wy << 16);
+            i32 packed = vec::splat<i32>(0);
             for (int ch = 0; ch < W; ++ch) {
-                auto channel = [&](vec::u32 w) { return vec::as<i32>((w >> (8 * ch)) & 0xFF); };
-                const i32 t0 = (channel(w00) * a + channel(w01) * wx) >> 8;
-                const i32 t1 = (channel(w10) * a + channel(w11) * wx) >> 8;
-                i32 v = (t0 * c + t1 * wy + 33) >> 20;
-                v = v < zero ? zero : v;
-                v = v > top ? top : v;
+                auto pair = [&](vec::u32 left, vec::u32 right) {
+                    return vec::as<i32>(((left >> (8 * ch)) & 0xFF) | (((right >> (8 * ch)) & 0xFF) << 16));
+                };
+                const i32 t0 = madd(pair(w00, w01), across) >> 8;
+                const i32 t1 = madd(pair(w10, w11), across) >> 8;
+                const i32 v = (madd(t0 | (t1 << 16), down) + 33) >> 20;
                 packed |= v << (8 * ch);
             }
             const bool all = inside == (std::uint64_t{1} << L) - 1;
