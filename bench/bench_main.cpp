@@ -1,6 +1,7 @@
 // Runs every benchmark, then prints one table: operation, rvl time, OpenCV
 // time, their ratio, the time of a plain baseline (memcpy or memset of the
-// same bytes, where one applies), and the bandwidth rvl used against memcpy's.
+// same bytes, a read-only pass over the image, or FFTW, where one applies),
+// and the bandwidth rvl used against memcpy's.
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -90,7 +91,7 @@ public:
                         frac);
         }
         if (limitBytesPerSec_ > 0) std::printf("memcpy limit: %.2f GB/s (read + write)\n", limitBytesPerSec_ / 1e9);
-        std::printf("ratio = rvl time / OpenCV time; /base = rvl time / the baseline: memcpy or memset of the same bytes, or FFTW (FFTW_MEASURE) for the FFT rows\n");
+        std::printf("ratio = rvl time / OpenCV time; /base = rvl time / the baseline: memcpy or memset of the same bytes, a read-only pass over the image for the byte reductions, or FFTW (FFTW_MEASURE) for the FFT rows\n");
     }
 
 private:
