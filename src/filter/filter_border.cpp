@@ -31,9 +31,24 @@ struct Job {
 
     template <class Sum, class Finish>
     void run(const Sum& sum, const Finish& finish) const {
-        for_output_rows(*source, width, height, [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
+        auto row = [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
             neighbourhood_row(rows, w * C, row_at(dst, dstStep, y) + x0 * C, sum, finish);
-        });
+        };
+        if constexpr (kernels::kGroups<Sum>) {
+            // Kernels that can, take several output rows per pass over their
+            // source rows where those are read in place.
+            constexpr int n = Sum::kGroup;
+            const int count = static_cast<int>(sum.kh) + n - 1;
+            for_output_row_groups(
+                *source, n, width, height,
+                [&](const RowSet<T>& rows, std::int64_t y, std::int64_t x0, std::int64_t w) {
+                    neighbourhood_row_group(rows, count, w * C, row_at(dst, dstStep, y) + x0 * C, dstStep, sum,
+                                            finish);
+                },
+                row);
+        } else {
+            for_output_rows(*source, width, height, row);
+        }
     }
 };
 

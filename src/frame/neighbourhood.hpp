@@ -123,6 +123,17 @@ public:
         return RowSet<T>(ring_, pitch_, static_cast<int>(floor_mod(r0, rows_)), rows_);
     }
 
+    // Whether output rows y .. y + n - 1 read all their rows in place; then
+    // rows_group(y, n) gives those rows (n - 1 more than rows(y)), read from
+    // the image without touching the ring.
+    bool group_in_place(std::int64_t y, int n) const {
+        const std::int64_t r0 = y - reach_.top;
+        return inColumns_ && r0 >= eff_.y && r0 + rows_ + n - 1 <= eff_.y + eff_.height;
+    }
+    RowSet<T> rows_group(std::int64_t y, int n) const {
+        return RowSet<T>(pixel(y - reach_.top, c0_), static_cast<std::ptrdiff_t>(step_), 0, rows_ + n - 1);
+    }
+
 private:
     const T* pixel(std::int64_t r, std::int64_t c) const {
         return reinterpret_cast<const T*>(reinterpret_cast<const char*>(src_) + r * step_) + c * channels_;
@@ -209,6 +220,25 @@ void for_output_rows(BorderedSource<T>& source, std::int64_t width, std::int64_t
     });
 }
 
+// As for_output_rows, but n output rows whose rows are all read in place go
+// together through group(rows, y, x0, w), rows being the rows that output
+// rows y .. y + n - 1 read; every other row goes through row(rows, y, x0, w).
+template <class T, class GroupFn, class RowFn>
+void for_output_row_groups(BorderedSource<T>& source, int n, std::int64_t width, std::int64_t height,
+                           GroupFn&& group, RowFn&& row) {
+    for_pieces(source, width, [&](std::int64_t x0, std::int64_t w) {
+        for (std::int64_t y = 0; y < height;) {
+            if (y + n <= height && source.group_in_place(y, n)) {
+                group(source.rows_group(y, n), y, x0, w);
+                y += n;
+            } else {
+                row(source.rows(y), y, x0, w);
+                ++y;
+            }
+        }
+    });
+}
+
 // Row-then-column: every source row r that the output rows read, top to
 // bottom (r from -reach.top to height - 1 + reach.bottom), goes through
 // row(line, r, x0, w) piece by piece, where `line` is the row over the
@@ -259,6 +289,35 @@ inline void neighbourhood_row(const RowSet<T>& rows, std::int64_t n, T* out, con
     T tmp[kBlock];
     finish.store(acc, tmp);
     std::memcpy(out, tmp, static_cast<std::size_t>(n) * sizeof(T));
+}
+
+// Sum::kGroup output rows of n elements (row r at out + r * outStep bytes)
+// from the `count` rows they read and a kernel's block_group(rows, e, acc),
+// which computes elements e .. e + kGroupBlock - 1 of every row by the same
+// operations, in the same order, as block() does for each row alone. Rows
+// shorter than a group block go through neighbourhood_row one by one; the
+// rows' end is handled as there.
+inline constexpr std::size_t kGroupAheadBytes = 1024;
+template <class T, class Sum, class Finish>
+inline void neighbourhood_row_group(const RowSet<T>& rows, int count, std::int64_t n, T* out,
+                                    std::int64_t outStep, const Sum& sum, const Finish& finish) {
+    constexpr int kRows = Sum::kGroup, kBlock = Sum::kGroupBlock;
+    auto line = [&](int r) { return reinterpret_cast<T*>(reinterpret_cast<char*>(out) + r * outStep); };
+    if (n < kBlock) {
+        for (int r = 0; r < kRows; ++r) neighbourhood_row(rows.slice(r, count - kRows + 1), n, line(r), sum, finish);
+        return;
+    }
+    typename Sum::GroupAcc acc[kRows];
+    for (std::int64_t e = 0;; e = std::min(e + kBlock, n - kBlock)) {
+        // The rows the group above did not read come from the shared cache
+        // or memory: they are requested a little ahead.
+        for (int r = count - kRows; r < count; ++r)
+            for (std::size_t b = 0; b < kBlock * sizeof(T); b += 64)
+                __builtin_prefetch(reinterpret_cast<const char*>(rows.row(r) + e) + kGroupAheadBytes + b);
+        sum.block_group(rows, e, acc);
+        for (int r = 0; r < kRows; ++r) finish.store(acc[r], line(r) + e);
+        if (e + kBlock == n) break;
+    }
 }
 
 }  // namespace rvl

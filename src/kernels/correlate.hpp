@@ -19,6 +19,7 @@
 #include <cstring>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "kernels/row_set.hpp"
 #include "kernels/vec.hpp"
@@ -67,6 +68,73 @@ struct SumF32 {
             }
         }
     }
+
+    // kGroup output rows at once from kh + kGroup - 1 source rows (output
+    // row r reads rows r .. r + kh - 1), kGroupRegs registers each: every
+    // register loaded from a source row feeds the sums of all the output
+    // rows that read it, each sum taking its taps in the order block() takes
+    // them, so every element gets the same value. Full-width loads at a
+    // shifted column mostly straddle two cache lines; shared between rows,
+    // they leave the multiplies and adds as the bound.
+    //
+    // Only the 64-byte registers group rows: narrower loads seldom straddle
+    // a line, and there the grouping cost more than it saved. Sixteen
+    // accumulators (of the 32 registers); integer data keeps eight registers
+    // per row, as its finish packs four registers of sums into one of pixels.
+    static constexpr int kGroup = vec::kBytes < 64 ? 1 : std::is_same_v<T, float> ? 4 : 2;
+    static constexpr int kGroupRegs = 16 / kGroup;
+    static constexpr int kGroupBlock = kGroupRegs * static_cast<int>(vec::lanes<float>);
+    struct GroupAcc { vec::f32 r[kGroupRegs]; };
+
+    RVL_ALWAYS_INLINE void block_group(const RowSet<T>& rows, std::int64_t e, GroupAcc (&acc)[kGroup]) const {
+        // Source row s feeds output rows lo .. hi; row s < kGroup is the
+        // first row of output row s, whose first product initialises it.
+        for (int s = 0; s < kh + kGroup - 1; ++s) {
+            const int lo = s - kh + 1 > 0 ? s - kh + 1 : 0, hi = s < kGroup - 1 ? s : kGroup - 1;
+            const int key = (lo * kGroup + hi) * 2 + (s < kGroup);
+            const T* p = rows.row(s) + e;
+            with_key(key, std::make_integer_sequence<int, kGroup * kGroup * 2>{}, [&](auto k) __attribute__((always_inline)) {
+                constexpr int K = decltype(k)::value, Lo = K / 2 / kGroup, Hi = K / 2 % kGroup;
+                if constexpr (Lo <= Hi) group_row<Lo, Hi, (K & 1) != 0>(p, s, acc);
+            });
+        }
+    }
+
+    template <int... I, class F>
+    RVL_ALWAYS_INLINE static void with_key(int key, std::integer_sequence<int, I...>, F&& f) {
+        (void)((key == I ? (f(std::integral_constant<int, I>{}), true) : false) || ...);
+    }
+
+    // Source row s, every tap of its kernel rows: tap (s - r, j) into output
+    // row r for r = Lo .. Hi; with Starts, tap (0, 0) initialises row Hi.
+    template <int Lo, int Hi, bool Starts>
+    RVL_ALWAYS_INLINE void group_row(const T* p, int s, GroupAcc (&acc)[kGroup]) const {
+        group_tap<Lo, Hi, Starts>(p, s, 0, acc);
+        for (int j = 1; j < kw; ++j) group_tap<Lo, Hi, false>(p + j * C, s, j, acc);
+    }
+
+    template <int Lo, int Hi, bool Starts>
+    RVL_ALWAYS_INLINE void group_tap(const T* p, int s, int j, GroupAcc (&acc)[kGroup]) const {
+        constexpr std::int64_t L = vec::lanes<float>;
+        vec::f32 c[kGroup];
+#pragma GCC unroll 4
+        for (int r = Lo; r <= Hi; ++r) c[r] = vec::splat<vec::f32>(coeff[4 * (std::int64_t{s - r} * kw + j)]);
+#pragma GCC unroll 4
+        for (int q = 0; q < kGroupRegs; ++q) {
+            vec::f32 x = load_as_f32(p + q * L);
+            // One load for every row: left to itself the compiler folds the
+            // load into each multiply.
+            __asm__("" : "+v"(x));
+#pragma GCC unroll 4
+            for (int r = Lo; r <= Hi; ++r) {
+                if (Starts && r == Hi)
+                    acc[r].r[q] = c[r] * x;
+                else
+                    acc[r].r[q] = acc[r].r[q] + c[r] * x;
+            }
+        }
+    }
+
     float one(const RowSet<T>& rows, std::int64_t e) const {
         float s = coeff[0] * static_cast<float>(rows.row(0)[e]);
         int j = 1;
@@ -80,6 +148,12 @@ struct SumF32 {
         for (int q = 0; q < kRegs; ++q) a.r[q] = vec::loadu(lanes + q * vec::lanes<float>);
     }
 };
+
+// Whether a sum kernel computes several output rows at once (block_group).
+template <class Sum, class = void>
+inline constexpr bool kGroups = false;
+template <class Sum>
+inline constexpr bool kGroups<Sum, std::void_t<decltype(Sum::kGroupBlock)>> = (Sum::kGroup > 1);
 
 // ---- Sums in double precision (64f data) -----------------------------------
 

@@ -25,6 +25,10 @@ public:
     }
     const T* row(int i) const { return i < kCached ? cached_[i] : compute(i); }
 
+    // Rows i .. i + count - 1 as a set of their own (a set that does not
+    // wrap: rows read in place).
+    RowSet slice(int i, int count) const { return RowSet(row(i), pitch_, 0, count); }
+
 private:
     const T* compute(int i) const {
         std::int64_t k = std::int64_t{start_} + i;

@@ -384,7 +384,10 @@ const int kBorders[] = {1, 3, 6, 0xF0, 0x11, 0x23, 0x46, 0x83, 0xF6, 0x51, 0xA3,
 struct Shape { int kw, kh, w, h; };
 const Shape kShapes[] = {{1, 1, 5, 4},   {2, 1, 17, 3},  {1, 2, 6, 5},  {2, 2, 19, 6}, {3, 3, 40, 7}, {3, 2, 17, 5},
                          {5, 3, 33, 9},  {4, 4, 21, 8},  {1, 7, 18, 12}, {7, 1, 300, 3}, {5, 5, 1, 1}, {3, 3, 2, 3},
-                         {5, 5, 5, 4},   {9, 2, 3, 30},  {2, 9, 30, 3}, {3, 3, 15, 6}, {1, 3, 16, 5}, {6, 5, 64, 11}};
+                         {5, 5, 5, 4},   {9, 2, 3, 30},  {2, 9, 30, 3}, {3, 3, 15, 6}, {1, 3, 16, 5}, {6, 5, 64, 11},
+                         // Rows long and many enough to be filtered several at a time, with a
+                         // remainder of rows and a block shifted back at the row's end.
+                         {5, 5, 150, 23}, {3, 2, 97, 14}, {1, 1, 130, 9}, {2, 4, 70, 13}};
 
 std::vector<double> random_kernel(Rng& rng, int n, Kernel kind, bool large) {
     std::vector<double> k(n);
