@@ -20,6 +20,7 @@
 #include <cstring>
 
 #include "frame/border.hpp"
+#include "kernels/prefetch.hpp"
 #include "kernels/row_set.hpp"
 
 namespace rvl {
@@ -297,7 +298,6 @@ inline void neighbourhood_row(const RowSet<T>& rows, std::int64_t n, T* out, con
 // operations, in the same order, as block() does for each row alone. Rows
 // shorter than a group block go through neighbourhood_row one by one; the
 // rows' end is handled as there.
-inline constexpr std::size_t kGroupAheadBytes = 1024;
 template <class T, class Sum, class Finish>
 inline void neighbourhood_row_group(const RowSet<T>& rows, int count, std::int64_t n, T* out,
                                     std::int64_t outStep, const Sum& sum, const Finish& finish) {
@@ -311,9 +311,7 @@ inline void neighbourhood_row_group(const RowSet<T>& rows, int count, std::int64
     for (std::int64_t e = 0;; e = std::min(e + kBlock, n - kBlock)) {
         // The rows the group above did not read come from the shared cache
         // or memory: they are requested a little ahead.
-        for (int r = count - kRows; r < count; ++r)
-            for (std::size_t b = 0; b < kBlock * sizeof(T); b += 64)
-                __builtin_prefetch(reinterpret_cast<const char*>(rows.row(r) + e) + kGroupAheadBytes + b);
+        for (int r = count - kRows; r < count; ++r) prefetch_ahead(rows.row(r) + e, kBlock);
         sum.block_group(rows, e, acc);
         for (int r = 0; r < kRows; ++r) finish.store(acc[r], line(r) + e);
         if (e + kBlock == n) break;

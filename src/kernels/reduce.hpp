@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "kernels/prefetch.hpp"
 #include "kernels/vec.hpp"
 #include "rvl.h"
 
@@ -29,6 +30,7 @@ inline void add_byte_channel_sums(const Rvl8u* p, std::int64_t n, std::uint64_t 
         vec::I a0 = vec::zero(), a1 = vec::zero();
         std::int64_t i = 0;
         for (; i + 4 * L <= n; i += 4 * L) {
+            prefetch_ahead(p + i, 4 * L);
             a0 = vec::add_u64(a0, vec::add_u64(vec::sum_bytes(vec::loadu(p + i)), vec::sum_bytes(vec::loadu(p + i + L))));
             a1 = vec::add_u64(a1, vec::add_u64(vec::sum_bytes(vec::loadu(p + i + 2 * L)),
                                                vec::sum_bytes(vec::loadu(p + i + 3 * L))));
@@ -273,6 +275,8 @@ inline std::int64_t add_byte_norms(const Rvl8u* a, const Rvl8u* b, std::int64_t 
     };
     for (std::int64_t k = 0; k < chunks; ++k) {
         vec::u8 v[3];
+        prefetch_ahead(a + k * kChunk, kChunk);
+        if constexpr (Diff) prefetch_ahead(b + k * kChunk, kChunk);
 #pragma GCC unroll 3
         for (int r = 0; r < 3; ++r) {
             v[r] = vec::as<vec::u8>(vec::loadu(a + k * kChunk + W * r));
