@@ -120,6 +120,32 @@ inline V gather(const Cf* tw, std::int64_t first, std::int64_t step) {
     return vec::as<V>(_mm256_i64gather_pd(base, idx, 8));
 #endif
 }
+
+// The same twiddles tw[first + i * step] (step > 0) by whole-register loads
+// where the step is small: the gather's element loads cost more than the
+// lines they read. Steps 1, 2 and (64-byte registers) 3 read at most up to
+// tw[first + step * kComplex - 1].
+inline V strided(const Cf* tw, std::int64_t first, std::int64_t step) {
+    if (step == 1) return load(tw + first);
+#if RVL_VEC_BYTES == 64
+    if (step == 2 || step == 3) {
+        const __m512d a = _mm512_loadu_pd(tw + first), b = _mm512_loadu_pd(tw + first + 8);
+        if (step == 2) return vec::as<V>(_mm512_permutex2var_pd(a, _mm512_setr_epi64(0, 2, 4, 6, 8, 10, 12, 14), b));
+        // Elements 0, 3, .., 15 of a and b, then 18 and 21 from the third.
+        const __m512d ab = _mm512_permutex2var_pd(a, _mm512_setr_epi64(0, 3, 6, 9, 12, 15, 0, 0), b);
+        const __m512d c = _mm512_loadu_pd(tw + first + 16);
+        return vec::as<V>(_mm512_permutex2var_pd(ab, _mm512_setr_epi64(0, 1, 2, 3, 4, 5, 10, 13), c));
+    }
+#else
+    if (step == 2) {
+        const auto* d = reinterpret_cast<const double*>(tw + first);
+        const __m256d a = _mm256_loadu_pd(d), b = _mm256_loadu_pd(d + 4);
+        return vec::as<V>(_mm256_permute4x64_pd(_mm256_unpacklo_pd(a, b), _MM_SHUFFLE(3, 1, 2, 0)));
+    }
+#endif
+    return gather(tw, first, step);
+}
+
 // The complex values of a register in reverse order.
 inline V reverse(V v) {
 #if RVL_VEC_BYTES == 64
@@ -281,9 +307,9 @@ void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* t
         using V = w::V;
         for (; p + w::kComplex <= m; p += w::kComplex) {
             const V a = w::load(x + p), b = w::load(x + p + m), c = w::load(x + p + 2 * m), d = w::load(x + p + 3 * m);
-            const V w1 = w::twiddle_of<Inverse>(w::gather(tw, p * stride, stride));
-            const V w2 = w::twiddle_of<Inverse>(w::gather(tw, 2 * p * stride, 2 * stride));
-            const V w3 = w::twiddle_of<Inverse>(w::gather(tw, 3 * p * stride, 3 * stride));
+            const V w1 = w::twiddle_of<Inverse>(w::strided(tw, p * stride, stride));
+            const V w2 = w::twiddle_of<Inverse>(w::strided(tw, 2 * p * stride, 2 * stride));
+            const V w3 = w::twiddle_of<Inverse>(w::strided(tw, 3 * p * stride, 3 * stride));
             const V apc = a + c, amc = a - c, bpd = b + d;
             const V jbmd = w::times_i<Inverse>(b - d);
             w::store_interleaved4(y + 4 * p, apc + bpd, w::cmul(amc + jbmd, w1), w::cmul(apc - bpd, w2), w::cmul(amc - jbmd, w3));
