@@ -122,9 +122,7 @@ struct SumF32 {
 #pragma GCC unroll 4
         for (int q = 0; q < kGroupRegs; ++q) {
             vec::f32 x = load_as_f32(p + q * L);
-            // One load for every row: left to itself the compiler folds the
-            // load into each multiply.
-            __asm__("" : "+v"(x));
+            vec::keep(x);  // one load for every row
 #pragma GCC unroll 4
             for (int r = Lo; r <= Hi; ++r) {
                 if (Starts && r == Hi)

@@ -210,9 +210,7 @@ struct BlockExtrema {
 #pragma GCC unroll 3
         for (int r = 0; r < 3; ++r) {
             V x = load(p + r * kLanes);
-            // One load for both comparisons: left to itself the compiler
-            // folds the load into each of them, reading every byte twice.
-            __asm__("" : "+x"(x));
+            vec::keep(x);  // one load for both comparisons
             lo[r] = lo[r] < x ? lo[r] : x;
             hi[r] = hi[r] > x ? hi[r] : x;
         }

@@ -99,6 +99,14 @@ inline To as(From v) {
 template <class V>
 using elem_t = std::remove_cv_t<std::remove_reference_t<decltype(std::declval<V>()[0])>>;
 
+// Keeps a loaded register as it is: a value used by several operations is
+// then read from memory once (left to itself the compiler folds the load
+// into each operation that uses it, reading the same bytes again).
+template <class V>
+inline void keep(V& x) {
+    __asm__("" : "+v"(x));
+}
+
 // Every lane x.
 template <class V, class T>
 inline V splat(T x) {
