@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "kernels/vec.hpp"
 
@@ -247,18 +248,27 @@ struct Half {
 // x[q + j * inGap], outputs y[q + j * outGap] (j = 0..3), the outputs j > 0
 // multiplied by the twiddles w1..w3.
 template <bool Inverse, class K>
-inline void butterflies(const Cf* x, Cf* y, std::int64_t inGap, std::int64_t outGap, std::int64_t count,
-                        typename K::R w1, typename K::R w2, typename K::R w3) {
+struct Radix4 {
     using R = typename K::R;
-    for (std::int64_t q = 0; q < count; q += K::kStep) {
-        const R a = K::load(x + q), b = K::load(x + q + inGap);
-        const R c = K::load(x + q + 2 * inGap), d = K::load(x + q + 3 * inGap);
+    R y[4];
+    // The butterfly of a, b, c, d: the outputs j > 0 multiplied by w1..w3.
+    Radix4(R a, R b, R c, R d, R w1, R w2, R w3) {
         const R apc = a + c, amc = a - c, bpd = b + d;
         const R jbmd = K::template rotate<Inverse>(b - d);
-        K::store(y + q, apc + bpd);
-        K::store(y + q + outGap, K::mul(amc + jbmd, w1));
-        K::store(y + q + 2 * outGap, K::mul(apc - bpd, w2));
-        K::store(y + q + 3 * outGap, K::mul(amc - jbmd, w3));
+        y[0] = apc + bpd;
+        y[1] = K::mul(amc + jbmd, w1);
+        y[2] = K::mul(apc - bpd, w2);
+        y[3] = K::mul(amc - jbmd, w3);
+    }
+};
+
+template <bool Inverse, class K>
+inline void butterflies(const Cf* x, Cf* y, std::int64_t inGap, std::int64_t outGap, std::int64_t count,
+                        typename K::R w1, typename K::R w2, typename K::R w3) {
+    for (std::int64_t q = 0; q < count; q += K::kStep) {
+        const Radix4<Inverse, K> r(K::load(x + q), K::load(x + q + inGap), K::load(x + q + 2 * inGap),
+                                   K::load(x + q + 3 * inGap), w1, w2, w3);
+        for (int j = 0; j < 4; ++j) K::store(y + q + j * outGap, r.y[j]);
     }
 }
 
@@ -382,16 +392,23 @@ inline std::int64_t inplace_position(std::int64_t k, int order) {
     return n == 2 ? at + k : at;
 }
 
+// The number of passes of a 2^order-point transform.
+inline int pass_count(int order) { return order / 2 + (order & 1); }
+
 namespace group {
+// Passes [from, to) of the in-place transforms: pass i is radix-4 over
+// sub-transforms of n = N / 4^i points (s = 4^i of them), the radix-2 pass
+// last when the order is odd.
 template <bool Inverse, class K>
-void passes(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
+void passes(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch, int from, int to) {
     using R = typename K::R;
-    std::int64_t n = std::int64_t{1} << order, s = 1;
-    for (; n >= 4; n /= 4, s *= 4) {
-        const std::int64_t m = n / 4;
-        pass_points<Inverse, K>(x, x, m, batch, batch, batch, m * batch, m * batch, s, n * batch, tw, s * stride);
-    }
-    if (n == 2)
+    for (int i = from; i < to; ++i) {
+        const std::int64_t n = (std::int64_t{1} << order) >> (2 * i), s = std::int64_t{1} << (2 * i);
+        if (n >= 4) {
+            const std::int64_t m = n / 4;
+            pass_points<Inverse, K>(x, x, m, batch, batch, batch, m * batch, m * batch, s, n * batch, tw, s * stride);
+            continue;
+        }
         for (std::int64_t t = 0; t < s; ++t) {
             Cf* v = x + t * 2 * batch;
             for (std::int64_t q = 0; q < batch; q += K::kStep) {
@@ -400,13 +417,96 @@ void passes(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t ba
                 K::store(v + q + batch, a - b);
             }
         }
+    }
+}
+
+// A piece of `batch` values in each row of an image of complex values (T
+// is Cf or const Cf).
+template <class T>
+struct Rows {
+    T* base;            // the piece of row 0
+    std::int64_t step;  // bytes
+    T* at(std::int64_t r) const {
+        using Byte = std::conditional_t<std::is_const_v<T>, const char, char>;
+        return reinterpret_cast<T*>(reinterpret_cast<Byte*>(base) + r * step);
+    }
+};
+
+// The first pass (radix-4 over all N points) with its inputs read from the
+// rows of `src` instead of x: value i from row i, results left in x as the
+// in-place pass leaves them.
+template <bool Inverse, class K>
+void first_pass(Rows<const Cf> src, Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
+    using R = typename K::R;
+    const std::int64_t m = (std::int64_t{1} << order) / 4;
+    for (std::int64_t p = 0; p < m; ++p) {
+        const R w1 = K::template twiddle<Inverse>(K::broadcast(tw + p * stride));
+        const R w2 = K::template twiddle<Inverse>(K::broadcast(tw + 2 * p * stride));
+        const R w3 = K::template twiddle<Inverse>(K::broadcast(tw + 3 * p * stride));
+        const Cf *a = src.at(p), *b = src.at(p + m), *c = src.at(p + 2 * m), *d = src.at(p + 3 * m);
+        for (std::int64_t q = 0; q < batch; q += K::kStep) {
+            const Radix4<Inverse, K> r(K::load(a + q), K::load(b + q), K::load(c + q), K::load(d + q), w1, w2, w3);
+            for (int j = 0; j < 4; ++j) K::store(x + (p + j * m) * batch + q, r.y[j]);
+        }
+    }
+}
+
+// The last pass (radix-4 over sub-transforms of 4 points, or radix-2 over 2
+// when the order is odd) with its outputs written to the rows of `dst` in
+// frequency order, multiplied by `scale` unless it is null. The outputs of
+// the sub-transform at inplace_position(k) are frequencies k + j N/4 (j < 4)
+// or k + j N/2 (j < 2). The rows are taken from the last to the first, the
+// reverse of the first pass's order, so the rows read last are written
+// first, while the caches still hold them.
+template <bool Inverse, class K>
+void last_pass(const Cf* x, Rows<Cf> dst, int order, const Cf* tw, std::int64_t batch, const float* scale) {
+    using R = typename K::R;
+    const std::int64_t n = std::int64_t{1} << order, radix = (order & 1) ? 2 : 4, rows = n / radix;
+    const R w = K::template twiddle<Inverse>(K::broadcast(tw));
+    const Cf factors{scale ? *scale : 1.0f, scale ? *scale : 1.0f};
+    const R f = K::broadcast(&factors);
+    for (std::int64_t k = rows - 1; k >= 0; --k) {
+        const Cf* v = x + inplace_position(k, order) * batch;
+        for (std::int64_t q = 0; q < batch; q += K::kStep) {
+            R y[4];
+            if (radix == 4) {
+                const Radix4<Inverse, K> r(K::load(v + q), K::load(v + q + batch), K::load(v + q + 2 * batch),
+                                           K::load(v + q + 3 * batch), w, w, w);
+                for (int j = 0; j < 4; ++j) y[j] = r.y[j];
+            } else {
+                const R a = K::load(v + q), b = K::load(v + q + batch);
+                y[0] = a + b;
+                y[1] = a - b;
+            }
+            for (int j = 0; j < radix; ++j) K::store(dst.at(k + j * rows) + q, scale ? y[j] * f : y[j]);
+        }
+    }
 }
 }  // namespace group
 
 // The unscaled transforms of a column group, in place; `batch` a power of two.
 template <bool Inverse>
 void group_transform(Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
-    group::with_kind(batch, [&](auto kind) { group::passes<Inverse, decltype(kind)>(x, order, tw, stride, batch); });
+    group::with_kind(batch, [&](auto kind) {
+        group::passes<Inverse, decltype(kind)>(x, order, tw, stride, batch, 0, pass_count(order));
+    });
+}
+
+// The transforms of `batch` columns of complex values (a power of two) from
+// the rows of `src` to the rows of `dst` (which may be the same), through x
+// (2^order * batch values), multiplied by `scale` unless it is null: the
+// in-place passes of group_transform, each value getting the same bits, the
+// first reading the rows and the last writing them in frequency order.
+// Needs two passes at least (order 3 or more).
+template <bool Inverse>
+void group_columns(group::Rows<const Cf> src, group::Rows<Cf> dst, Cf* x, int order, const Cf* tw, std::int64_t stride,
+                   std::int64_t batch, const float* scale) {
+    group::with_kind(batch, [&](auto kind) {
+        using K = decltype(kind);
+        group::first_pass<Inverse, K>(src, x, order, tw, stride, batch);
+        group::passes<Inverse, K>(x, order, tw, stride, batch, 1, pass_count(order) - 1);
+        group::last_pass<Inverse, K>(x, dst, order, tw, batch, scale);
+    });
 }
 
 // The unscaled complex transform of 2^order points from `in` to `out`

@@ -9,6 +9,7 @@
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
 #include "frame/walk.hpp"
+#include "kernels/prefetch.hpp"
 #include "transform/fft_spec.hpp"
 
 namespace rvl::fft {
@@ -173,13 +174,21 @@ RvlResult transform_checks(const S* pSpec, std::int32_t id, const T* pSrc, const
     return rvlResOk;
 }
 
+// The row passes request the next row (read) and its destination (written)
+// while transforming one: each row is a new page, where the processor's
+// prefetchers start over.
+void next_row(const void* src, void* dst, I64 bytes) {
+    prefetch_block(src, static_cast<std::size_t>(bytes));
+    prefetch_block<true>(dst, static_cast<std::size_t>(bytes));
+}
+
 // The column passes run the columns of a group together: the group's values
-// of one row are neighbours in the image, so a row is copied into the work
-// buffer in one piece (value i of column b at i * batch + b), the group's
-// transforms run interleaved and in place (run_complex_group), and each
-// output row is copied from the row its frequency was left in. Groups of up
-// to 8 columns fill the 64 H bytes the work buffer holds for them; a
-// remainder is split into groups of 4, 2 and 1 (sizes are powers of two).
+// of one row are neighbours in the image, so each row's piece is read in one
+// piece, the group's transforms run interleaved in the work buffer (value i
+// of column b at i * batch + b), and each output row is written in one piece
+// (run_complex_columns). Groups of up to 8 columns fill the 64 H bytes the
+// work buffer holds for them; a remainder is split into groups of 4, 2 and 1
+// (sizes are powers of two).
 constexpr I64 kGroup = 8;
 
 template <class F>
@@ -190,51 +199,6 @@ void for_groups(I64 first, I64 count, F&& f) {
         f(c, batch);
         c += batch;
         left -= batch;
-    }
-}
-
-// `count` complex values (a power of two up to 8), copied in whole registers.
-void copy_values(Cf* to, const Cf* from, I64 count) {
-    switch (count) {
-    case 8: std::memcpy(to, from, 8 * sizeof(Cf)); break;
-    case 4: std::memcpy(to, from, 4 * sizeof(Cf)); break;
-    case 2: std::memcpy(to, from, 2 * sizeof(Cf)); break;
-    default: std::memcpy(to, from, sizeof(Cf)); break;
-    }
-}
-
-// The column groups read and write one short piece per row, rows a power of
-// two apart, which the hardware prefetchers do not follow and which all fall
-// in the same few first-level cache sets. While a group reads its pieces,
-// the cache lines the next group will read in the same row (the `bytes`
-// after the piece) are requested into the second-level cache, so every group
-// but the first finds its rows there; while it writes them, the piece
-// kStoreAhead rows on is requested into the first level (few enough rows
-// for those sets to hold).
-void prefetch_next(const void* piece, I64 bytes) {
-    const char* p = static_cast<const char*>(piece) + bytes;
-    for (I64 b = 0; b < bytes; b += 64) __builtin_prefetch(p + b, 0, 2);
-    __builtin_prefetch(p + bytes - 1, 0, 2);
-}
-constexpr I64 kStoreAhead = 4;
-void prefetch_for_write(const void* piece, I64 bytes) {
-    const char* p = static_cast<const char*>(piece);
-    for (I64 b = 0; b < bytes; b += 64) __builtin_prefetch(p + b, 1, 3);
-    __builtin_prefetch(p + bytes - 1, 1, 3);
-}
-
-// Columns [c0, c0 + batch) of an image of complex values.
-void complex_columns(const Spec1d& col, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, I64 c0,
-                     I64 batch, I64 h, Cf* vectors) {
-    for (I64 r = 0; r < h; ++r) {
-        const Cf* piece = row_at(src, srcStep, r) + c0;
-        prefetch_next(piece, batch * I64{sizeof(Cf)});
-        copy_values(vectors + r * batch, piece, batch);
-    }
-    run_complex_group(col, inverse, vectors, batch);
-    for (I64 r = 0; r < h; ++r) {
-        if (r + kStoreAhead < h) prefetch_for_write(row_at(dst, dstStep, r + kStoreAhead) + c0, batch * I64{sizeof(Cf)});
-        copy_values(row_at(dst, dstStep, r) + c0, vectors + inplace_position(r, col.order) * batch, batch);
     }
 }
 
@@ -254,12 +218,15 @@ RvlResult complex_2d(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstSte
     Cf* vectors = reinterpret_cast<Cf*>(work + round64(s->column->workBytes));
     if (w == 1) {
         if (srcStep == 8 && dstStep == 8) run_complex(*s->column, Inverse, src, dst, work);
-        else complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, 0, 1, h, vectors);
+        else run_complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, vectors, 1);
         return rvlResOk;
     }
-    for (I64 r = 0; r < h; ++r) run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
+    for (I64 r = 0; r < h; ++r) {
+        if (r + 1 < h) next_row(row_at(src, srcStep, r + 1), row_at(dst, dstStep, r + 1), w * I64{sizeof(Cf)});
+        run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
+    }
     for_groups(0, w, [&](I64 c, I64 batch) {
-        complex_columns(*s->column, Inverse, dst, dstStep, dst, dstStep, c, batch, h, vectors);
+        run_complex_columns(*s->column, Inverse, dst + c, dstStep, dst + c, dstStep, vectors, batch);
     });
     return rvlResOk;
 }
@@ -289,31 +256,30 @@ void real_column(const Spec1d& col, bool inverse, const Plane& from, const Plane
 }
 
 // Complex column pairs (2u-1, 2u), `batch` of them starting at pair u0 (one
-// group of the column pass).
+// group of the column pass). One channel's pairs are complex values in place;
+// interleaved channels' are gathered into the work buffer and scattered back.
 void pair_columns(const Spec1d& col, bool inverse, const Plane& from, const Plane& to, I64 u0, I64 batch, I64 h,
                   Cf* vectors) {
     const int c = from.channels;
     const I64 first = (2 * u0 - 1) * c;
+    if (c == 1) {
+        run_complex_columns(col, inverse, reinterpret_cast<const Cf*>(from.base + first), from.step,
+                            reinterpret_cast<Cf*>(to.base + first), to.step, vectors, batch);
+        return;
+    }
     for (I64 r = 0; r < h; ++r) {
         const float* in = row_at(from.base, from.step, r) + first + from.channel;
-        prefetch_next(in, 2 * batch * c * I64{sizeof(float)});
         Cf* v = vectors + r * batch;
-        if (c == 1) copy_values(v, reinterpret_cast<const Cf*>(in), batch);
-        else
-            for (I64 k = 0; k < batch; ++k) v[k] = Cf{in[2 * k * c], in[(2 * k + 1) * c]};
+        for (I64 k = 0; k < batch; ++k) v[k] = Cf{in[2 * k * c], in[(2 * k + 1) * c]};
     }
     run_complex_group(col, inverse, vectors, batch);
     for (I64 r = 0; r < h; ++r) {
         float* out = row_at(to.base, to.step, r) + first + to.channel;
-        if (r + kStoreAhead < h)
-            prefetch_for_write(row_at(to.base, to.step, r + kStoreAhead) + first + to.channel, 2 * batch * c * I64{sizeof(float)});
         const Cf* v = vectors + inplace_position(r, col.order) * batch;
-        if (c == 1) copy_values(reinterpret_cast<Cf*>(out), v, batch);
-        else
-            for (I64 k = 0; k < batch; ++k) {
-                out[2 * k * c] = v[k].re;
-                out[(2 * k + 1) * c] = v[k].im;
-            }
+        for (I64 k = 0; k < batch; ++k) {
+            out[2 * k * c] = v[k].re;
+            out[(2 * k + 1) * c] = v[k].im;
+        }
     }
 }
 
@@ -332,7 +298,10 @@ void real_columns(const Spec2d& s, bool inverse, const Plane& from, const Plane&
 // row in the work buffer.
 void real_rows(const Spec1d& row, bool inverse, const Plane& from, const Plane& to, I64 w, I64 h, unsigned char* work) {
     if (from.channels == 1) {
-        for (I64 r = 0; r < h; ++r) run_real(row, inverse, row_at(from.base, from.step, r), row_at(to.base, to.step, r), work);
+        for (I64 r = 0; r < h; ++r) {
+            if (r + 1 < h) next_row(row_at(from.base, from.step, r + 1), row_at(to.base, to.step, r + 1), w * I64{sizeof(float)});
+            run_real(row, inverse, row_at(from.base, from.step, r), row_at(to.base, to.step, r), work);
+        }
         return;
     }
     float* vec = reinterpret_cast<float*>(work + round64(row.workBytes));

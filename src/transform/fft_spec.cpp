@@ -130,6 +130,23 @@ void run_complex_group(const Spec1d& s, bool inverse, Cf* data, I64 batch) {
     if (inverse ? s.scaleInv : s.scaleFwd) scale_values(&data->re, 2 * batch * (I64{1} << s.order), s.scale);
 }
 
+void run_complex_columns(const Spec1d& s, bool inverse, const Cf* src, I64 srcStep, Cf* dst, I64 dstStep, Cf* vectors,
+                         I64 batch) {
+    const group::Rows<const Cf> from{src, srcStep};
+    const group::Rows<Cf> to{dst, dstStep};
+    const I64 n = I64{1} << s.order;
+    const std::size_t bytes = static_cast<std::size_t>(batch) * sizeof(Cf);
+    if (pass_count(s.order) < 2) {  // one pass: the rows copied in and out
+        for (I64 r = 0; r < n; ++r) std::memcpy(vectors + r * batch, from.at(r), bytes);
+        run_complex_group(s, inverse, vectors, batch);
+        for (I64 k = 0; k < n; ++k) std::memcpy(to.at(k), vectors + inplace_position(k, s.order) * batch, bytes);
+        return;
+    }
+    const float* scale = (inverse ? s.scaleInv : s.scaleFwd) ? &s.scale : nullptr;
+    if (inverse) group_columns<true>(from, to, vectors, s.order, twiddles_of(s), s.stride, batch, scale);
+    else group_columns<false>(from, to, vectors, s.order, twiddles_of(s), s.stride, batch, scale);
+}
+
 void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsigned char* work) {
     Scratch scratch;
     Cf* tmp = scratch.get(s, work);

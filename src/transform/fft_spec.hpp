@@ -77,5 +77,11 @@ void run_real(const Spec1d& s, bool inverse, const float* in, float* out, unsign
 // run_complex gives it alone, but frequency k left at row
 // inplace_position(k, s.order).
 void run_complex_group(const Spec1d& s, bool inverse, Cf* data, std::int64_t batch);
+// `batch` columns (a power of two up to 8) of complex values, from the rows
+// of `src` (value i of column b at row_at(src, srcStep, i)[b]) to the rows of
+// `dst` in frequency order (which may be the same rows), through `vectors`
+// (2^s.order * batch values): each column gets the bits run_complex gives it.
+void run_complex_columns(const Spec1d& s, bool inverse, const Cf* src, std::int64_t srcStep, Cf* dst,
+                         std::int64_t dstStep, Cf* vectors, std::int64_t batch);
 
 }  // namespace rvl::fft
