@@ -432,53 +432,106 @@ struct Rows {
     }
 };
 
-// The first pass (radix-4 over all N points) with its inputs read from the
-// rows of `src` instead of x: value i from row i, results left in x as the
-// in-place pass leaves them.
 template <bool Inverse, class K>
-void first_pass(Rows<const Cf> src, Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
+inline typename K::R twiddle_at(const Cf* tw, std::int64_t k) {
+    return K::template twiddle<Inverse>(K::broadcast(tw + k));
+}
+
+// The first Depth passes (1, or 2 when the second is radix-4 too) with their
+// inputs read from the rows of `src` instead of x (value i from row i), the
+// results left in x as the in-place passes leave them. Two passes take the
+// 16 values i = p + jj N/16 + j N/4 (j, jj < 4) together: the first pass's
+// butterflies over j, then the second's over jj.
+template <bool Inverse, class K, int Depth>
+void head(Rows<const Cf> src, Cf* x, int order, const Cf* tw, std::int64_t stride, std::int64_t batch) {
     using R = typename K::R;
     const std::int64_t m = (std::int64_t{1} << order) / 4;
-    for (std::int64_t p = 0; p < m; ++p) {
-        const R w1 = K::template twiddle<Inverse>(K::broadcast(tw + p * stride));
-        const R w2 = K::template twiddle<Inverse>(K::broadcast(tw + 2 * p * stride));
-        const R w3 = K::template twiddle<Inverse>(K::broadcast(tw + 3 * p * stride));
-        const Cf *a = src.at(p), *b = src.at(p + m), *c = src.at(p + 2 * m), *d = src.at(p + 3 * m);
-        for (std::int64_t q = 0; q < batch; q += K::kStep) {
-            const Radix4<Inverse, K> r(K::load(a + q), K::load(b + q), K::load(c + q), K::load(d + q), w1, w2, w3);
-            for (int j = 0; j < 4; ++j) K::store(x + (p + j * m) * batch + q, r.y[j]);
+    if constexpr (Depth == 1) {
+        for (std::int64_t p = 0; p < m; ++p) {
+            const R w1 = twiddle_at<Inverse, K>(tw, p * stride), w2 = twiddle_at<Inverse, K>(tw, 2 * p * stride),
+                    w3 = twiddle_at<Inverse, K>(tw, 3 * p * stride);
+            const Cf *a = src.at(p), *b = src.at(p + m), *c = src.at(p + 2 * m), *d = src.at(p + 3 * m);
+            for (std::int64_t q = 0; q < batch; q += K::kStep) {
+                const Radix4<Inverse, K> r(K::load(a + q), K::load(b + q), K::load(c + q), K::load(d + q), w1, w2, w3);
+                for (int j = 0; j < 4; ++j) K::store(x + (p + j * m) * batch + q, r.y[j]);
+            }
+        }
+    } else {
+        const std::int64_t m1 = m / 4;
+        for (std::int64_t p = 0; p < m1; ++p) {
+            R w[4][3], u[3];
+            for (int e = 1; e <= 3; ++e) {
+                for (int jj = 0; jj < 4; ++jj) w[jj][e - 1] = twiddle_at<Inverse, K>(tw, e * (p + jj * m1) * stride);
+                u[e - 1] = twiddle_at<Inverse, K>(tw, e * p * 4 * stride);
+            }
+            for (std::int64_t q = 0; q < batch; q += K::kStep) {
+                R v[4][4];
+                for (int jj = 0; jj < 4; ++jj) {
+                    const std::int64_t i = p + jj * m1;
+                    const Radix4<Inverse, K> r(K::load(src.at(i) + q), K::load(src.at(i + m) + q), K::load(src.at(i + 2 * m) + q),
+                                               K::load(src.at(i + 3 * m) + q), w[jj][0], w[jj][1], w[jj][2]);
+                    for (int j = 0; j < 4; ++j) v[j][jj] = r.y[j];
+                }
+                for (int j = 0; j < 4; ++j) {
+                    const Radix4<Inverse, K> r(v[j][0], v[j][1], v[j][2], v[j][3], u[0], u[1], u[2]);
+                    for (int jj = 0; jj < 4; ++jj) K::store(x + (p + jj * m1 + j * m) * batch + q, r.y[jj]);
+                }
+            }
         }
     }
 }
 
-// The last pass (radix-4 over sub-transforms of 4 points, or radix-2 over 2
-// when the order is odd) with its outputs written to the rows of `dst` in
-// frequency order, multiplied by `scale` unless it is null. The outputs of
-// the sub-transform at inplace_position(k) are frequencies k + j N/4 (j < 4)
-// or k + j N/2 (j < 2). The rows are taken from the last to the first, the
-// reverse of the first pass's order, so the rows read last are written
-// first, while the caches still hold them.
-template <bool Inverse, class K>
-void last_pass(const Cf* x, Rows<Cf> dst, int order, const Cf* tw, std::int64_t batch, const float* scale) {
+// The last Depth passes (1 or 2) with their outputs written to the rows of
+// `dst` in frequency order, multiplied by `scale` unless it is null. The last
+// pass is radix-4 over sub-transforms of 4 points, or radix-2 over 2 when the
+// order is odd; with `Last` its radix, the values the last Depth passes take
+// together (4 or 2, times 4 for two passes) start at inplace_position(k) for
+// k < N / values, and are frequencies k + j N/values (j < values): the last
+// pass's outputs are the highest digit of the frequency, the pass before's
+// the next. The rows are taken from the last to the first, the reverse of
+// the head's order, so the rows read last are written first, while the
+// caches still hold them.
+template <bool Inverse, class K, int Depth, int Last>
+void tail(const Cf* x, Rows<Cf> dst, int order, const Cf* tw, std::int64_t stride, std::int64_t batch, const float* scale) {
     using R = typename K::R;
-    const std::int64_t n = std::int64_t{1} << order, radix = (order & 1) ? 2 : 4, rows = n / radix;
-    const R w = K::template twiddle<Inverse>(K::broadcast(tw));
+    constexpr int last = Last, values = Depth == 1 ? last : 4 * last;
+    const std::int64_t rows = (std::int64_t{1} << order) / values;
     const Cf factors{scale ? *scale : 1.0f, scale ? *scale : 1.0f};
-    const R f = K::broadcast(&factors);
+    const R f = K::broadcast(&factors), one = twiddle_at<Inverse, K>(tw, 0);
+    // The first of the two passes: points jj < last of sub-transforms of
+    // 4 * last values, n / (4 * last) of them.
+    R w[4][3];
+    if constexpr (Depth == 2)
+        for (int jj = 0; jj < last; ++jj)
+            for (int e = 1; e <= 3; ++e) w[jj][e - 1] = twiddle_at<Inverse, K>(tw, e * jj * rows * stride);
     for (std::int64_t k = rows - 1; k >= 0; --k) {
         const Cf* v = x + inplace_position(k, order) * batch;
         for (std::int64_t q = 0; q < batch; q += K::kStep) {
-            R y[4];
-            if (radix == 4) {
-                const Radix4<Inverse, K> r(K::load(v + q), K::load(v + q + batch), K::load(v + q + 2 * batch),
-                                           K::load(v + q + 3 * batch), w, w, w);
-                for (int j = 0; j < 4; ++j) y[j] = r.y[j];
+            R a[4][4];  // a[j][jj]: input jj of the last pass's butterfly j
+            if constexpr (Depth == 1) {
+                for (int jj = 0; jj < last; ++jj) a[0][jj] = K::load(v + jj * batch + q);
             } else {
-                const R a = K::load(v + q), b = K::load(v + q + batch);
-                y[0] = a + b;
-                y[1] = a - b;
+                // the pass before: butterflies over the values jj + j last
+                for (int jj = 0; jj < last; ++jj) {
+                    const Radix4<Inverse, K> r(K::load(v + jj * batch + q), K::load(v + (jj + last) * batch + q),
+                                               K::load(v + (jj + 2 * last) * batch + q),
+                                               K::load(v + (jj + 3 * last) * batch + q), w[jj][0], w[jj][1], w[jj][2]);
+                    for (int j = 0; j < 4; ++j) a[j][jj] = r.y[j];
+                }
             }
-            for (int j = 0; j < radix; ++j) K::store(dst.at(k + j * rows) + q, scale ? y[j] * f : y[j]);
+            R y[4][4];  // y[j][jj]: output jj of the last pass's butterfly j
+            for (int j = 0; j < values / last; ++j) {
+                if constexpr (last == 4) {
+                    const Radix4<Inverse, K> r(a[j][0], a[j][1], a[j][2], a[j][3], one, one, one);
+                    for (int jj = 0; jj < 4; ++jj) y[j][jj] = r.y[jj];
+                } else {
+                    y[j][0] = a[j][0] + a[j][1];
+                    y[j][1] = a[j][0] - a[j][1];
+                }
+            }
+            for (int j = 0; j < values / last; ++j)
+                for (int jj = 0; jj < last; ++jj)
+                    K::store(dst.at(k + (j + jj * (values / last)) * rows) + q, scale ? y[j][jj] * f : y[j][jj]);
         }
     }
 }
@@ -496,16 +549,24 @@ void group_transform(Cf* x, int order, const Cf* tw, std::int64_t stride, std::i
 // the rows of `src` to the rows of `dst` (which may be the same), through x
 // (2^order * batch values), multiplied by `scale` unless it is null: the
 // in-place passes of group_transform, each value getting the same bits, the
-// first reading the rows and the last writing them in frequency order.
-// Needs two passes at least (order 3 or more).
+// first one or two reading the rows and the last one or two writing them in
+// frequency order; each sweep of x left out is one pass less through the
+// caches. Needs two passes at least (order 3 or more).
 template <bool Inverse>
 void group_columns(group::Rows<const Cf> src, group::Rows<Cf> dst, Cf* x, int order, const Cf* tw, std::int64_t stride,
                    std::int64_t batch, const float* scale) {
+    const int count = pass_count(order);
     group::with_kind(batch, [&](auto kind) {
         using K = decltype(kind);
-        group::first_pass<Inverse, K>(src, x, order, tw, stride, batch);
-        group::passes<Inverse, K>(x, order, tw, stride, batch, 1, pass_count(order) - 1);
-        group::last_pass<Inverse, K>(x, dst, order, tw, batch, scale);
+        if (count >= 4) group::head<Inverse, K, 2>(src, x, order, tw, stride, batch);
+        else group::head<Inverse, K, 1>(src, x, order, tw, stride, batch);
+        group::passes<Inverse, K>(x, order, tw, stride, batch, count >= 4 ? 2 : 1, count >= 3 ? count - 2 : count - 1);
+        auto finish = [&](auto last) {
+            if (count >= 3) group::tail<Inverse, K, 2, last>(x, dst, order, tw, stride, batch, scale);
+            else group::tail<Inverse, K, 1, last>(x, dst, order, tw, stride, batch, scale);
+        };
+        if (order & 1) finish(std::integral_constant<int, 2>{});
+        else finish(std::integral_constant<int, 4>{});
     });
 }
 

@@ -21,14 +21,4 @@ inline void prefetch_ahead(const T* p, std::size_t count) {
     for (std::size_t b = 0; b < count * sizeof(T); b += 64) __builtin_prefetch(ahead + b);
 }
 
-// The lines of the `bytes` bytes from p, requested whole: for a block (the
-// next row of a row-by-row transform) that will be read, or with `Write`
-// written, soon after, in an order the prefetchers do not follow.
-template <bool Write = false>
-inline void prefetch_block(const void* p, std::size_t bytes) {
-    const char* c = static_cast<const char*>(p);
-    for (std::size_t b = 0; b < bytes; b += 64) __builtin_prefetch(c + b, Write ? 1 : 0);
-    if (bytes) __builtin_prefetch(c + bytes - 1, Write ? 1 : 0);
-}
-
 }  // namespace rvl

@@ -9,7 +9,6 @@
 #include "frame/entry.hpp"
 #include "frame/spec.hpp"
 #include "frame/walk.hpp"
-#include "kernels/prefetch.hpp"
 #include "transform/fft_spec.hpp"
 
 namespace rvl::fft {
@@ -174,14 +173,6 @@ RvlResult transform_checks(const S* pSpec, std::int32_t id, const T* pSrc, const
     return rvlResOk;
 }
 
-// The row passes request the next row (read) and its destination (written)
-// while transforming one: each row is a new page, where the processor's
-// prefetchers start over.
-void next_row(const void* src, void* dst, I64 bytes) {
-    prefetch_block(src, static_cast<std::size_t>(bytes));
-    prefetch_block<true>(dst, static_cast<std::size_t>(bytes));
-}
-
 // The column passes run the columns of a group together: the group's values
 // of one row are neighbours in the image, so each row's piece is read in one
 // piece, the group's transforms run interleaved in the work buffer (value i
@@ -221,10 +212,7 @@ RvlResult complex_2d(const Rvl32fc* pSrc, int srcStep, Rvl32fc* pDst, int dstSte
         else run_complex_columns(*s->column, Inverse, src, srcStep, dst, dstStep, vectors, 1);
         return rvlResOk;
     }
-    for (I64 r = 0; r < h; ++r) {
-        if (r + 1 < h) next_row(row_at(src, srcStep, r + 1), row_at(dst, dstStep, r + 1), w * I64{sizeof(Cf)});
-        run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
-    }
+    for (I64 r = 0; r < h; ++r) run_complex(*s->row, Inverse, row_at(src, srcStep, r), row_at(dst, dstStep, r), work);
     for_groups(0, w, [&](I64 c, I64 batch) {
         run_complex_columns(*s->column, Inverse, dst + c, dstStep, dst + c, dstStep, vectors, batch);
     });
@@ -298,10 +286,7 @@ void real_columns(const Spec2d& s, bool inverse, const Plane& from, const Plane&
 // row in the work buffer.
 void real_rows(const Spec1d& row, bool inverse, const Plane& from, const Plane& to, I64 w, I64 h, unsigned char* work) {
     if (from.channels == 1) {
-        for (I64 r = 0; r < h; ++r) {
-            if (r + 1 < h) next_row(row_at(from.base, from.step, r + 1), row_at(to.base, to.step, r + 1), w * I64{sizeof(float)});
-            run_real(row, inverse, row_at(from.base, from.step, r), row_at(to.base, to.step, r), work);
-        }
+        for (I64 r = 0; r < h; ++r) run_real(row, inverse, row_at(from.base, from.step, r), row_at(to.base, to.step, r), work);
         return;
     }
     float* vec = reinterpret_cast<float*>(work + round64(row.workBytes));
