@@ -290,6 +290,37 @@ inline void pass_points(const Cf* x, Cf* y, std::int64_t m, std::int64_t span, s
     }
 }
 
+#if RVL_VEC_BYTES == 64
+// The Stockham pass of 4-value sub-sequences (s = 4) in 64-byte registers:
+// two points p, p + 1 per register (each point's four values in one half,
+// its twiddles in that half), instead of a 32-byte register per point. The
+// outputs of a point are 16 consecutive values, so each register's halves
+// are regrouped on the way out.
+template <bool Inverse>
+inline void twin_points(const Cf* x, Cf* y, std::int64_t m, const Cf* tw, std::int64_t twStep) {
+    using K = Wide;
+    using R = K::R;
+    auto twiddles = [&](std::int64_t k0, std::int64_t k1) {
+        const __m512d lo = vec::as<__m512d>(wide::broadcast(tw + k0));
+        const __m256d hi = _mm512_castpd512_pd256(vec::as<__m512d>(wide::broadcast(tw + k1)));
+        return K::twiddle<Inverse>(vec::as<R>(_mm512_insertf64x4(lo, hi, 1)));
+    };
+    for (std::int64_t p = 0; p < m; p += 2) {
+        const Radix4<Inverse, K> r(K::load(x + 4 * p), K::load(x + 4 * p + 4 * m), K::load(x + 4 * p + 8 * m),
+                                   K::load(x + 4 * p + 12 * m), twiddles(p * twStep, (p + 1) * twStep),
+                                   twiddles(2 * p * twStep, 2 * (p + 1) * twStep),
+                                   twiddles(3 * p * twStep, 3 * (p + 1) * twStep));
+        const __m512d y0 = vec::as<__m512d>(r.y[0]), y1 = vec::as<__m512d>(r.y[1]);
+        const __m512d y2 = vec::as<__m512d>(r.y[2]), y3 = vec::as<__m512d>(r.y[3]);
+        double* o = reinterpret_cast<double*>(y + 16 * p);
+        _mm512_storeu_pd(o, _mm512_shuffle_f64x2(y0, y1, _MM_SHUFFLE(1, 0, 1, 0)));
+        _mm512_storeu_pd(o + 8, _mm512_shuffle_f64x2(y2, y3, _MM_SHUFFLE(1, 0, 1, 0)));
+        _mm512_storeu_pd(o + 16, _mm512_shuffle_f64x2(y0, y1, _MM_SHUFFLE(3, 2, 3, 2)));
+        _mm512_storeu_pd(o + 24, _mm512_shuffle_f64x2(y2, y3, _MM_SHUFFLE(3, 2, 3, 2)));
+    }
+}
+#endif
+
 // The widest register kind whose values fit in `span` (a power of two).
 template <class F>
 inline void with_kind(std::int64_t span, F&& f) {
@@ -352,6 +383,12 @@ void radix4_pass(const Cf* x, Cf* y, std::int64_t n, std::int64_t s, const Cf* t
         }
         return;
     }
+#if RVL_VEC_BYTES == 64
+    if (s == 4 && m >= 2) {
+        group::twin_points<Inverse>(x, y, m, tw, s * stride);
+        return;
+    }
+#endif
     // s >= 4 (a power of four times the first pass's 1), vectorised over q
     // in the widest registers s values fill.
     group::with_kind(s, [&](auto kind) {
