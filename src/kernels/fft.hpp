@@ -589,17 +589,24 @@ void group_transform(Cf* x, int order, const Cf* tw, std::int64_t stride, std::i
 // first one or two reading the rows and the last one or two writing them in
 // frequency order; each sweep of x left out is one pass less through the
 // caches. Needs two passes at least (order 3 or more).
+inline constexpr bool kTwoPassEnds = RVL_VEC_BYTES == 64;
+
 template <bool Inverse>
 void group_columns(group::Rows<const Cf> src, group::Rows<Cf> dst, Cf* x, int order, const Cf* tw, std::int64_t stride,
                    std::int64_t batch, const float* scale) {
+    // Two passes at each end hold 16 registers of values and their twiddles:
+    // only the 32 registers of the widest variant keep them without spilling
+    // (measured: two passes at each end made the 16-register variants 5-15%
+    // slower than one).
     const int count = pass_count(order);
+    const bool twoFirst = kTwoPassEnds && count >= 4, twoLast = kTwoPassEnds && count >= 3;
     group::with_kind(batch, [&](auto kind) {
         using K = decltype(kind);
-        if (count >= 4) group::head<Inverse, K, 2>(src, x, order, tw, stride, batch);
+        if (twoFirst) group::head<Inverse, K, 2>(src, x, order, tw, stride, batch);
         else group::head<Inverse, K, 1>(src, x, order, tw, stride, batch);
-        group::passes<Inverse, K>(x, order, tw, stride, batch, count >= 4 ? 2 : 1, count >= 3 ? count - 2 : count - 1);
+        group::passes<Inverse, K>(x, order, tw, stride, batch, twoFirst ? 2 : 1, twoLast ? count - 2 : count - 1);
         auto finish = [&](auto last) {
-            if (count >= 3) group::tail<Inverse, K, 2, last>(x, dst, order, tw, stride, batch, scale);
+            if (twoLast) group::tail<Inverse, K, 2, last>(x, dst, order, tw, stride, batch, scale);
             else group::tail<Inverse, K, 1, last>(x, dst, order, tw, stride, batch, scale);
         };
         if (order & 1) finish(std::integral_constant<int, 2>{});
