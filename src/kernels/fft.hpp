@@ -596,8 +596,9 @@ void group_columns(group::Rows<const Cf> src, group::Rows<Cf> dst, Cf* x, int or
                    std::int64_t batch, const float* scale) {
     // Two passes at each end hold 16 registers of values and their twiddles:
     // only the 32 registers of the widest variant keep them without spilling
-    // (measured: two passes at each end made the 16-register variants 5-15%
-    // slower than one).
+    // (measured at 1024 x 1024: with two at each end, the SSE4.1 complex
+    // transform took 8.3 ms instead of 6.6, the AVX2 real one 2.9 instead of
+    // 2.7-2.8).
     const int count = pass_count(order);
     const bool twoFirst = kTwoPassEnds && count >= 4, twoLast = kTwoPassEnds && count >= 3;
     group::with_kind(batch, [&](auto kind) {
