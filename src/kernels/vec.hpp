@@ -243,7 +243,9 @@ inline F bit_or(F a, F b) {
     return _mm_or_ps(a, b);
 #endif
 }
-// The minimum as the SSE instruction defines it: b whenever either is NaN.
+// The minimum and maximum as the SSE instructions define them, a < b ? a : b
+// and a > b ? a : b: b whenever either is NaN. One instruction, where the
+// compiler makes a comparison and a blend of the same conditional.
 inline F min(F a, F b) {
 #if RVL_VEC_BYTES == 64
     return _mm512_min_ps(a, b);
@@ -251,6 +253,15 @@ inline F min(F a, F b) {
     return _mm256_min_ps(a, b);
 #else
     return _mm_min_ps(a, b);
+#endif
+}
+inline F max(F a, F b) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_max_ps(a, b);
+#elif RVL_VEC_BYTES == 32
+    return _mm256_max_ps(a, b);
+#else
+    return _mm_max_ps(a, b);
 #endif
 }
 
