@@ -199,11 +199,6 @@ struct FloatDivOp {
     }
 };
 
-// f limited to [lo, hi] by one maximum and one minimum; NaN stays NaN.
-inline vec::f32 clamp(vec::f32 f, vec::f32 lo, vec::f32 hi) {
-    return vec::as<vec::f32>(vec::min(vec::as<vec::F>(hi), vec::max(vec::as<vec::F>(lo), vec::as<vec::F>(f))));
-}
-
 // ---- Integer division ---------------------------------------------------------
 
 // Single precision is enough whenever |b * 2^-f| < 2^23: the quotient is
@@ -239,7 +234,7 @@ struct IntDivOp {
                 const vec::f32 lo = vec::splat<vec::f32>(lowest_of<T>), hi = vec::splat<vec::f32>(highest_of<T>);
                 const vec::f32 q = round_by<M>(__builtin_convertvector(B.v[j], vec::f32) * static_cast<float>(factor) /
                                                __builtin_convertvector(A.v[j], vec::f32));
-                r = vec::trunc_i32(clamp(q, lo, hi));
+                r = vec::trunc_i32(vec::clamp(q, lo, hi));
             } else {
                 const vec::f64 lo = vec::splat<vec::f64>(lowest_of<T>), hi = vec::splat<vec::f64>(highest_of<T>);
                 auto quotient = [&](vec::f64 y, vec::f64 x) {
@@ -310,7 +305,7 @@ struct MulC64fOp {
                 p.v[k] = vec::f32_of(vec::f64_lo(ints.v[k]) * vec::loadu(v + 2 * k * L),
                                      vec::f64_hi(ints.v[k]) * vec::loadu(v + (2 * k + 1) * L));
             const vec::f32 lo = vec::splat<vec::f32>(lowest_of<T>), hi = vec::splat<vec::f32>(highest_of<T>);
-            store_sat<St>(d, trunc_i32(each(p, [&](vec::f32 f) { return round_by<M>(clamp(f, lo, hi)); })));
+            store_sat<St>(d, trunc_i32(each(p, [&](vec::f32 f) { return round_by<M>(vec::clamp(f, lo, hi)); })));
         }
         return 0;
     }

@@ -74,9 +74,7 @@ struct FinishF32ToInt {
         for (std::size_t g = 0; g < kRegs / 4; ++g) {
             I32Quad r;
             for (std::size_t q = 0; q < 4; ++q) {
-                const vec::f32 x = a.r[4 * g + q] + offset;
-                const vec::f32 up = hi < x ? hi : x;   // NaN stays NaN
-                r.v[q] = vec::trunc_i32(round_lane(lo > up ? lo : up));
+                r.v[q] = vec::trunc_i32(round_lane(vec::clamp(a.r[4 * g + q] + offset, lo, hi)));
             }
             store_sat<Store::Cached>(out + kQuad * g, r);
         }

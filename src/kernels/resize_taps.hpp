@@ -53,11 +53,7 @@ inline void store_tap_sums(D* out, const vec::f32 (&v)[4]) {
         const vec::f32 lo = vec::splat<vec::f32>(static_cast<float>(std::numeric_limits<D>::min()));
         const vec::f32 hi = vec::splat<vec::f32>(static_cast<float>(std::numeric_limits<D>::max()));
         vec::I r[4];
-        for (int q = 0; q < 4; ++q) {
-            vec::f32 x = v[q] < lo ? lo : v[q];
-            x = x > hi ? hi : x;
-            r[q] = vec::to_i32(vec::as<vec::F>(x));
-        }
+        for (int q = 0; q < 4; ++q) r[q] = vec::to_i32(vec::as<vec::F>(vec::clamp(v[q], lo, hi)));
         vec::store_sat4<false>(out, r);
     }
 }

@@ -265,6 +265,9 @@ inline F max(F a, F b) {
 #endif
 }
 
+// x limited to [lo, hi] by one maximum and one minimum; NaN stays NaN.
+inline f32 clamp(f32 x, f32 lo, f32 hi) { return as<f32>(min(as<F>(hi), max(as<F>(lo), as<F>(x)))); }
+
 // The larger / smaller of a and b, and a wherever a is NaN: with the SSE
 // instructions' b for a NaN b, a NaN in either gives NaN.
 template <bool Max>
