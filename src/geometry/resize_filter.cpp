@@ -80,14 +80,25 @@ private:
     void ensure(I64 a, I64 b) {
         I64 k = a;
         if (have_ && a <= high_) k = high_ + 1;
-        for (; k <= b; ++k) horizontal(k, slot(k));
+        for (; k <= b; k += kernels::kTapRows) horizontal(k, static_cast<int>(std::min<I64>(kernels::kTapRows, b - k + 1)));
         if (!have_ || b > high_) high_ = b;
         have_ = true;
     }
 
-    void horizontal(I64 key, float* out) const {
-        const T* in = row_at(src_, srcStep_, key);
-        kernels::tap_row<T, C>(in, t_.cols, 1 - hx_, wx_, nx_, inner0_, inner1_, safe_, out);
+    // Filters the source rows [key, key + rows) into their slots.
+    void horizontal(I64 key, int rows) const {
+        const T* in[kernels::kTapRows];
+        float* outs[kernels::kTapRows];
+        for (int r = 0; r < rows; ++r) {
+            in[r] = row_at(src_, srcStep_, key + r);
+            outs[r] = slot(key + r);
+        }
+        kernels::tap_rows<T, C>(in, rows, t_.cols, 1 - hx_, wx_, nx_, inner0_, inner1_, safe_, outs);
+        for (int r = 0; r < rows; ++r) bands(in[r], outs[r]);
+    }
+
+    // The border-band columns of one row.
+    void bands(const T* in, float* out) const {
         auto band = [&](I64 c) {
             const float* w = wx_ + c * nx_;
             const I64 first = t_.cols[c] - hx_ + 1;

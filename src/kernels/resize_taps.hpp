@@ -10,7 +10,9 @@
 
 #include <smmintrin.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <limits>
 #include <type_traits>
 
@@ -195,6 +197,145 @@ void tap_row(const T* in, const std::int32_t* cols, std::int64_t shift, const fl
             out[c * C + ch] = acc;
         }
     }
+}
+
+// ---- Several rows at once -------------------------------------------------------------
+
+// Rows filtered together: one 16-byte pixel of each per register.
+constexpr int kTapRows = static_cast<int>(vec::lanes<float> / 4);
+
+// Floats of the stack block that holds the rows' pixels (16 KiB, in the
+// first-level cache while its columns are summed).
+constexpr std::int64_t kTapBlock = 4096;
+
+#if RVL_VEC_BYTES > 16
+// Quarter Q (128 bits) of a register.
+template <int Q>
+inline __m128 quarter(vec::F v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_extractf32x4_ps(v, Q);
+#else
+    if constexpr (Q == 0) return _mm256_castps256_ps128(v);
+    else return _mm256_extractf128_ps(v, 1);
+#endif
+}
+
+// 8u pixels into the block, 16 source bytes of each row per step: row r's
+// bytes go to the 128-bit quarter r of one register, and one byte shuffle
+// per pixel widens its C bytes (the same in every quarter) to 32 bits,
+// zero in a three-channel pixel's fourth lane. Steps of 5 three-channel or
+// 4 four-channel pixels, each written as one block register.
+template <int C>
+inline void block_u8(const std::uint8_t* const* src, std::int64_t at, float* out) {
+    constexpr int kStep = 16 / C;
+    const __m128i x0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src[0] + at));
+#if RVL_VEC_BYTES == 64
+    __m512i x = _mm512_castsi128_si512(x0);
+    x = _mm512_inserti32x4(x, _mm_loadu_si128(reinterpret_cast<const __m128i*>(src[1] + at)), 1);
+    x = _mm512_inserti32x4(x, _mm_loadu_si128(reinterpret_cast<const __m128i*>(src[2] + at)), 2);
+    x = _mm512_inserti32x4(x, _mm_loadu_si128(reinterpret_cast<const __m128i*>(src[3] + at)), 3);
+#else
+    const __m256i x = _mm256_inserti128_si256(_mm256_castsi128_si256(x0), _mm_loadu_si128(reinterpret_cast<const __m128i*>(src[1] + at)), 1);
+#endif
+    for (int q = 0; q < kStep; ++q) {
+        alignas(16) std::int8_t order[16];
+        for (int j = 0; j < 16; ++j) order[j] = j % 4 == 0 && j / 4 < C ? static_cast<std::int8_t>(q * C + j / 4) : -1;
+        const __m128i o = _mm_load_si128(reinterpret_cast<const __m128i*>(order));
+#if RVL_VEC_BYTES == 64
+        const __m512i ctl = _mm512_broadcast_i32x4(o);
+#else
+        const __m256i ctl = _mm256_broadcastsi128_si256(o);
+#endif
+        vec::storeu(out + q * 4 * kTapRows, vec::to_f32(RVL_MM(shuffle_epi8)(x, ctl)));
+    }
+}
+#endif
+
+// The horizontal pass of tap_row over `rows` (at most kTapRows) source rows
+// in[r] into out[r]. The rows share their weights, so where a register
+// holds several 16-byte pixels, kTapRows three- or four-channel rows are
+// filtered together: a chunk of the rows' pixels is converted to float
+// into a stack block where pixel p of row r fills lanes [4r, 4r + 4) of
+// register p (a three-channel pixel with the next pixel's first element, or
+// zero, in its fourth lane), and every tap is one load of that register
+// times one broadcast weight. Each lane performs the operations of tap_row
+// in the same order, so the sums are the same. Eight columns run at once:
+// independent sums hide the latency of the additions.
+//
+// The rest goes row by row: single-channel rows, taps too wide for the
+// block, fewer rows than a register holds (a partly filled register costs
+// what a full one does, and its conversion more: measured slower), and
+// 16-byte registers (one pixel each, where the block adds only its
+// conversion: measured slower).
+template <class T, int C>
+void tap_rows(const T* const* in, int rows, const std::int32_t* cols, std::int64_t shift, const float* w, int n,
+              std::int64_t c0, std::int64_t c1, std::int64_t safe, float* const* out) {
+#if RVL_VEC_BYTES > 16
+    constexpr int R = kTapRows;
+    constexpr std::int64_t kPixels = kTapBlock / (4 * R);
+    if (C != 1 && n <= kPixels && rows == R) {
+        alignas(64) float block[kTapBlock];
+        // Column c's sums (one register) stored to the rows; a three-channel
+        // pixel's fourth lane lands on the next column, which is written after
+        // it, except after the range's last column.
+        auto put = [&](std::int64_t c, vec::f32 acc) {
+            [&]<int... Q>(std::integer_sequence<int, Q...>) {
+                ([&] {
+                    const __m128 q = quarter<Q>(vec::as<vec::F>(acc));
+                    float* o = out[Q] + c * C;
+                    if (C == 4 || c + 1 < c1) {
+                        _mm_storeu_ps(o, q);
+                    } else {
+                        float t[4];
+                        _mm_storeu_ps(t, q);
+                        for (int ch = 0; ch < C; ++ch) o[ch] = t[ch];
+                    }
+                }(), ...);
+            }(std::make_integer_sequence<int, R>{});
+        };
+        std::int64_t c = c0;
+        while (c < c1) {
+            // The columns whose taps fit the block: cols[ce - 1] + n <= cols[c] + kPixels.
+            const std::int64_t base = cols[c];
+            const std::int64_t ce = std::upper_bound(cols + c + 1, cols + c1, base + kPixels - n,
+                                                     [](std::int64_t v, std::int32_t x) { return v < x; }) - cols;
+            const std::int64_t count = cols[ce - 1] - base + n;
+            std::int64_t p = 0;
+            if constexpr (sizeof(T) == 1) {
+                // Sixteen bytes read per row and step must stay in the chunk.
+                constexpr std::int64_t kStep = 16 / C;
+                for (; p * C + 16 <= count * C; p += kStep) block_u8<C>(in, (base + shift + p) * C, block + p * R * 4);
+            }
+            for (; p < count; ++p) {
+                for (int r = 0; r < R; ++r) {
+                    const T* e = in[r] + (base + shift + p) * C;
+                    const __m128 v = C == 4 || p + 1 < count ? load4(e)
+                                                             : _mm_setr_ps(static_cast<float>(e[0]), static_cast<float>(e[1]),
+                                                                           static_cast<float>(e[2]), 0.0f);
+                    _mm_store_ps(block + (p * R + r) * 4, v);
+                }
+            }
+            auto pixel = [&](std::int64_t col, int k) {
+                return vec::as<vec::f32>(vec::loadu(block + (cols[col] - base + k) * 4 * R));
+            };
+            constexpr int J = 8;
+            for (; c + J <= ce; c += J) {
+                vec::f32 acc[J];
+                for (int j = 0; j < J; ++j) acc[j] = pixel(c + j, 0) * vec::splat<vec::f32>(w[(c + j) * n]);
+                for (int k = 1; k < n; ++k)
+                    for (int j = 0; j < J; ++j) acc[j] = acc[j] + pixel(c + j, k) * vec::splat<vec::f32>(w[(c + j) * n + k]);
+                for (int j = 0; j < J; ++j) put(c + j, acc[j]);
+            }
+            for (; c < ce; ++c) {
+                vec::f32 acc = pixel(c, 0) * vec::splat<vec::f32>(w[c * n]);
+                for (int k = 1; k < n; ++k) acc = acc + pixel(c, k) * vec::splat<vec::f32>(w[c * n + k]);
+                put(c, acc);
+            }
+        }
+        return;
+    }
+#endif
+    for (int r = 0; r < rows; ++r) tap_row<T, C>(in[r], cols, shift, w, n, c0, c1, safe, out[r]);
 }
 
 // ---- One pixel in a register -------------------------------------------------------

@@ -394,6 +394,17 @@ TEST(ResizeFilters, WideRowsAgainstReference) {
         check_kind<Rvl8u>(m8, {Kind::AaLinear}, ch, 301, 30, 77, 8, rng);
         check_kind<Rvl8u>(m8, {Kind::Super}, ch, 301, 30, 129, 11, rng);
     }
+    // Rows wider than the pixels summed at once, several rows filtered
+    // together (a reduction of more than four rows per row), and every
+    // element type's conversion.
+    const Members<Rvl16u> m16 = RVL_MEMBERS(16u);
+    const Members<Rvl16s> m16s = RVL_MEMBERS(16s);
+    for (int ch : {3, 4}) {
+        check_kind<Rvl8u>(m8, {Kind::AaLinear}, ch, 1100, 27, 131, 5, rng);
+        check_kind<Rvl16u>(m16, {Kind::AaLanczos, 0, 0, 3}, ch, 1031, 22, 97, 4, rng);
+        check_kind<Rvl16s>(m16s, {Kind::AaCubic, 0, 0.5f}, ch, 1031, 22, 97, 4, rng);
+        check_kind<Rvl32f>(mf, {Kind::AaLinear}, ch, 1100, 27, 131, 5, rng);
+    }
 }
 
 // ---- Exact cases ------------------------------------------------------------------
