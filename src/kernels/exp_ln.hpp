@@ -58,9 +58,8 @@ inline vec::f32 power_of_two(vec::i32 n) {
 inline vec::f32 exp_f32(vec::f32 x) {
     using namespace exp_ln_detail;
     const vec::f32 lo = vec::splat<vec::f32>(-104.0f), hi = vec::splat<vec::f32>(89.0f);
-    // Comparisons keep NaN lanes as they are.
-    x = x < lo ? lo : x;
-    x = x > hi ? hi : x;
+    // NaN lanes stay NaN (the maximum and minimum return their second operand).
+    x = vec::clamp(x, lo, hi);
     const vec::f32 nf = vec::round<_MM_FROUND_TO_NEAREST_INT>(x * kLog2e);
     const vec::f32 r = (x - nf * kLn2Head) - nf * kLn2Tail;
     vec::f32 q = vec::splat<vec::f32>(kInv5040);
@@ -70,10 +69,18 @@ inline vec::f32 exp_f32(vec::f32 x) {
     q = q * r + kInv6;
     q = q * r + 0.5f;
     const vec::f32 p = 1.0f + (r + (r * r) * q);
-    // NaN lanes convert to 0x80000000; their p is NaN, and so is the result.
+#if RVL_VEC_BYTES == 64
+    // p 2^n rounded once, as the two products below give it: one scaling
+    // instruction (NaN lanes give NaN).
+    return _mm512_scalef_ps(p, nf);
+#else
+    // p 2^half is exact (2^half and the product stay normal); the second
+    // product rounds p 2^n once. NaN lanes convert to 0x80000000; their p is
+    // NaN, and so is the result.
     const vec::i32 n = vec::trunc_i32(nf);
     const vec::i32 half = n >> 1;
     return (p * power_of_two(half)) * power_of_two(n - half);
+#endif
 }
 
 namespace exp_ln_detail {

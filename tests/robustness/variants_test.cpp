@@ -10,7 +10,9 @@
 // processor cannot run are skipped.
 #include <xmmintrin.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -80,6 +82,41 @@ TEST_P(Variants, SameBytesAsTheBaseline) {
         }
     }
     if (compared == 0) GTEST_SKIP() << "no wider variant built or supported here";
+}
+
+// The exponential's results that are subnormal, or near the overflow,
+// come from different instructions in the widest variant: every float of
+// those ranges (one in 7), under each rounding control.
+TEST(Variants, ExpAtTheEndsOfTheRange) {
+    using Exp = RvlResult (*)(const Rvl32f*, int, Rvl32f*, int, RvlSize);
+    const VariantPicks* p = nullptr;
+    for (const VariantPicks& v : kVariantPicks)
+        if (std::string(v.name) == "rvliExp_32f_C1R") p = &v;
+    ASSERT_NE(p, nullptr);
+    std::vector<Rvl32f> x;
+    auto sweep = [&](float from, float to) {
+        for (float v = from; v < to;) {
+            x.push_back(v);
+            for (int k = 0; k < 7; ++k) v = std::nextafter(v, to);
+        }
+    };
+    sweep(-105.0f, -86.0f);
+    sweep(87.5f, 89.5f);
+    const int width = 4099, height = int(x.size() / width);
+    x.resize(std::size_t(width) * height);
+    const unsigned saved = _mm_getcsr();
+    for (unsigned mode : {0x0000u, 0x2000u, 0x4000u, 0x6000u}) {
+        std::vector<Rvl32f> want(x.size());
+        _mm_setcsr((0x1F80u & ~0x6000u) | mode);
+        ASSERT_EQ(reinterpret_cast<Exp>(p->pick[0]())(x.data(), width * 4, want.data(), width * 4, {width, height}), rvlResOk);
+        for (int v = 1; v < 3; ++v) {
+            if (!p->pick[v] || !runs_here(v)) continue;
+            std::vector<Rvl32f> got(x.size());
+            ASSERT_EQ(reinterpret_cast<Exp>(p->pick[v]())(x.data(), width * 4, got.data(), width * 4, {width, height}), rvlResOk);
+            EXPECT_EQ(0, std::memcmp(got.data(), want.data(), got.size() * 4)) << kVariantNames[v] << ", rounding control " << mode;
+        }
+    }
+    _mm_setcsr(saved);
 }
 
 std::vector<std::string> family_names() {
