@@ -209,17 +209,6 @@ constexpr int kTapRows = static_cast<int>(vec::lanes<float> / 4);
 constexpr std::int64_t kTapBlock = 4096;
 
 #if RVL_VEC_BYTES > 16
-// Quarter Q (128 bits) of a register.
-template <int Q>
-inline __m128 quarter(vec::F v) {
-#if RVL_VEC_BYTES == 64
-    return _mm512_extractf32x4_ps(v, Q);
-#else
-    if constexpr (Q == 0) return _mm256_castps256_ps128(v);
-    else return _mm256_extractf128_ps(v, 1);
-#endif
-}
-
 // 8u pixels into the block, 16 source bytes of each row per step: row r's
 // bytes go to the 128-bit quarter r of one register, and one byte shuffle
 // per pixel widens its C bytes (the same in every quarter) to 32 bits,
@@ -240,12 +229,7 @@ inline void block_u8(const std::uint8_t* const* src, std::int64_t at, float* out
     for (int q = 0; q < kStep; ++q) {
         alignas(16) std::int8_t order[16];
         for (int j = 0; j < 16; ++j) order[j] = j % 4 == 0 && j / 4 < C ? static_cast<std::int8_t>(q * C + j / 4) : -1;
-        const __m128i o = _mm_load_si128(reinterpret_cast<const __m128i*>(order));
-#if RVL_VEC_BYTES == 64
-        const __m512i ctl = _mm512_broadcast_i32x4(o);
-#else
-        const __m256i ctl = _mm256_broadcastsi128_si256(o);
-#endif
+        const vec::I ctl = vec::broadcast128(_mm_load_si128(reinterpret_cast<const __m128i*>(order)));
         vec::storeu(out + q * 4 * kTapRows, vec::to_f32(RVL_MM(shuffle_epi8)(x, ctl)));
     }
 }
@@ -281,7 +265,7 @@ void tap_rows(const T* const* in, int rows, const std::int32_t* cols, std::int64
         auto put = [&](std::int64_t c, vec::f32 acc) {
             [&]<int... Q>(std::integer_sequence<int, Q...>) {
                 ([&] {
-                    const __m128 q = quarter<Q>(vec::as<vec::F>(acc));
+                    const __m128 q = vec::lane128<Q>(vec::as<vec::F>(acc));
                     float* o = out[Q] + c * C;
                     if (C == 4 || c + 1 < c1) {
                         _mm_storeu_ps(o, q);

@@ -612,6 +612,34 @@ inline f32 f32_of(f64 lo, f64 hi) {
 #endif
 }
 
+// A 128-bit value in every 128-bit lane of a register.
+inline I broadcast128(__m128i v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_broadcast_i32x4(v);
+#elif RVL_VEC_BYTES == 32
+    return _mm256_broadcastsi128_si256(v);
+#else
+    return v;
+#endif
+}
+
+// 128-bit lane Q of a register.
+template <int Q>
+inline __m128i lane128(I v) {
+#if RVL_VEC_BYTES == 64
+    return _mm512_extracti32x4_epi32(v, Q);
+#elif RVL_VEC_BYTES == 32
+    if constexpr (Q == 0) return _mm256_castsi256_si128(v);
+    else return _mm256_extracti128_si256(v, 1);
+#else
+    return v;
+#endif
+}
+template <int Q>
+inline __m128 lane128(F v) {
+    return _mm_castsi128_ps(lane128<Q>(as<I>(v)));
+}
+
 // The 32-bit words at byte offsets from base, one per lane (gathers where
 // the width has them).
 inline u32 gather_u32(const void* base, i32 offsets) {

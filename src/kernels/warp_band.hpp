@@ -188,14 +188,7 @@ private:
             // The first P bytes of each word, packed.
             alignas(16) std::int8_t order[16];
             for (int j = 0; j < 16; ++j) order[j] = j < 4 * P ? static_cast<std::int8_t>(j / P * 4 + j % P) : -1;
-            const __m128i o = _mm_load_si128(reinterpret_cast<const __m128i*>(order));
-#if RVL_VEC_BYTES == 64
-            const vec::I pack = _mm512_broadcast_i32x4(o);
-#elif RVL_VEC_BYTES == 32
-            const vec::I pack = _mm256_broadcastsi128_si256(o);
-#else
-            const vec::I pack = o;
-#endif
+            const vec::I pack = vec::broadcast128(_mm_load_si128(reinterpret_cast<const __m128i*>(order)));
             for (int i = 0; i < 4; ++i) u[i] = RVL_MM(shuffle_epi8)(u[i], pack);
         }
         [&]<int... Q>(std::integer_sequence<int, Q...>) {
@@ -203,13 +196,7 @@ private:
                 for (int i = 0; i < 4; ++i) {
                     const int r = 4 * Q + i;
                     if (!(rows >> r & 1)) continue;
-#if RVL_VEC_BYTES == 64
-                    const __m128i x = _mm512_extracti32x4_epi32(u[i], Q);
-#elif RVL_VEC_BYTES == 32
-                    const __m128i x = Q == 0 ? _mm256_castsi256_si128(u[i]) : _mm256_extracti128_si256(u[i], 1);
-#else
-                    const __m128i x = u[i];
-#endif
+                    const __m128i x = vec::lane128<Q>(u[i]);
                     char* d = b_.dst[r] + (group_ - b_.x) * P;
                     if constexpr (P == 4) {
                         _mm_storeu_si128(reinterpret_cast<__m128i*>(d), x);
